@@ -30,11 +30,6 @@ namespace convert {
 std::string to_string_basic_info(QVariant const& value);
 }
 
-namespace str {
-template<class... Args>
-std::string xprintF(unsigned int indent, char const* format, Args const&... args);
-}
-
 namespace detail {
 
 template<class T>
@@ -73,6 +68,11 @@ inline void write_utf8(std::stringstream& out, QStringView text)
     out.write(bytes.constData(), bytes.size());
 }
 
+// Composite values: their parts by the rules of the parts' own types,
+// separated by commas ("$,$", "$,$,$", "$,$,$,$").
+template<class First, class... Rest>
+void write_joined(std::stringstream& out, First const& first, Rest const&... rest);
+
 }  // namespace detail
 
 // Appends the rendering of one value. Later layers add explicit
@@ -80,7 +80,6 @@ inline void write_utf8(std::stringstream& out, QStringView text)
 template<class T>
 void obj_to_stream(std::stringstream& out, T const& value)
 {
-    using str::xprintF;
     if constexpr (std::is_same_v<T, bool>) {
         out << (value ? "true" : "false");
     } else if constexpr (detail::is_plain_integer_v<T>) {
@@ -105,15 +104,15 @@ void obj_to_stream(std::stringstream& out, T const& value)
     } else if constexpr (std::is_same_v<T, QVariant>) {
         out << convert::to_string_basic_info(value);
     } else if constexpr (std::is_same_v<T, QPoint> || std::is_same_v<T, QPointF>) {
-        out << xprintF(0, "$,$", value.x(), value.y());
+        detail::write_joined(out, value.x(), value.y());
     } else if constexpr (std::is_same_v<T, QSize> || std::is_same_v<T, QSizeF>) {
-        out << xprintF(0, "$,$", value.width(), value.height());
+        detail::write_joined(out, value.width(), value.height());
     } else if constexpr (std::is_same_v<T, QRect> || std::is_same_v<T, QRectF>) {
-        out << xprintF(0, "$,$,$,$", value.x(), value.y(), value.width(), value.height());
+        detail::write_joined(out, value.x(), value.y(), value.width(), value.height());
     } else if constexpr (std::is_same_v<T, glm::vec2>) {
-        out << xprintF(0, "$,$", value.x, value.y);
+        detail::write_joined(out, value.x, value.y);
     } else if constexpr (std::is_same_v<T, glm::vec3>) {
-        out << xprintF(0, "$,$,$", value.x, value.y, value.z);
+        detail::write_joined(out, value.x, value.y, value.z);
     } else if constexpr (detail::HasToStringMember<T>) {
         obj_to_stream(out, value.to_string());
     } else if constexpr (std::is_pointer_v<T> && std::is_class_v<std::remove_pointer_t<T>>) {
@@ -126,6 +125,15 @@ void obj_to_stream(std::stringstream& out, T const& value)
         out << "PP-TYPE?-'" << typeid(T).name() << "'";
     }
 }
+
+namespace detail {
+template<class First, class... Rest>
+void write_joined(std::stringstream& out, First const& first, Rest const&... rest)
+{
+    obj_to_stream(out, first);
+    ((out.put(','), obj_to_stream(out, rest)), ...);
+}
+}  // namespace detail
 
 namespace str {
 
