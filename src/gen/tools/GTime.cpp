@@ -12,25 +12,6 @@ namespace gen::time {
 
 namespace {
 
-// Time points saturate at the ends of the 64-bit range instead of wrapping.
-long long add_saturated(long long a, long long b)
-{
-    long long result = 0;
-    if (__builtin_add_overflow(a, b, &result)) {
-        return b < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-    }
-    return result;
-}
-
-long long times_saturated(long long n, long long unit)
-{
-    long long result = 0;
-    if (__builtin_mul_overflow(n, unit, &result)) {
-        return n < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-    }
-    return result;
-}
-
 long long floor_div(long long a, long long b)
 {
     long long q = a / b;
@@ -110,7 +91,7 @@ void GTime::add_seconds(long long n) { mc = add_saturated(mc, from_seconds(n)); 
 void GTime::add_minutes(long long n) { mc = add_saturated(mc, from_minutes(n)); }
 void GTime::add_hours(long long n) { mc = add_saturated(mc, from_hours(n)); }
 void GTime::add_days(long long n) { mc = add_saturated(mc, from_days(n)); }
-void GTime::add_weeks(long long n) { mc = add_saturated(mc, times_saturated(n, MC_WEEK)); }
+void GTime::add_weeks(long long n) { mc = add_saturated(mc, multiply_saturated(n, MC_WEEK)); }
 void GTime::add_months(long long n) { mc = add_saturated(mc, from_months(n)); }
 void GTime::add_years(long long n) { mc = add_saturated(mc, from_years(n)); }
 void GTime::add_microseconds(long long us) { mc = add_saturated(mc, us); }

@@ -13,26 +13,6 @@ namespace gen::time {
 
 namespace {
 
-// Unit products saturate instead of overflowing: a caller asking for an
-// absurd number of years gets the largest representable duration.
-long long times_unit(long long n, long long unit)
-{
-    long long result = 0;
-    if (__builtin_mul_overflow(n, unit, &result)) {
-        return n < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-    }
-    return result;
-}
-
-long long add_saturated(long long a, long long b)
-{
-    long long result = 0;
-    if (__builtin_add_overflow(a, b, &result)) {
-        return b < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-    }
-    return result;
-}
-
 // Sign and magnitude of a duration; the magnitude of the most negative count
 // still fits the unsigned type.
 struct Magnitude {
@@ -96,6 +76,24 @@ std::string date_text(long long seconds, bool withTime, bool utc)
 
 }  // namespace
 
+long long multiply_saturated(long long n, long long unit)
+{
+    long long result = 0;
+    if (__builtin_mul_overflow(n, unit, &result)) {
+        return (n < 0) != (unit < 0) ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+    }
+    return result;
+}
+
+long long add_saturated(long long a, long long b)
+{
+    long long result = 0;
+    if (__builtin_add_overflow(a, b, &result)) {
+        return b < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+    }
+    return result;
+}
+
 long long get_micro_seconds()
 {
     using namespace std::chrono;
@@ -112,12 +110,12 @@ long long get_seconds()
     return get_micro_seconds() / MC_SECOND;
 }
 
-long long from_seconds(long long n) { return times_unit(n, MC_SECOND); }
-long long from_minutes(long long n) { return times_unit(n, MC_MINUTE); }
-long long from_hours(long long n) { return times_unit(n, MC_HOUR); }
-long long from_days(long long n) { return times_unit(n, MC_DAY); }
-long long from_months(long long n) { return times_unit(n, MC_MONTH); }
-long long from_years(long long n) { return times_unit(n, MC_YEAR); }
+long long from_seconds(long long n) { return multiply_saturated(n, MC_SECOND); }
+long long from_minutes(long long n) { return multiply_saturated(n, MC_MINUTE); }
+long long from_hours(long long n) { return multiply_saturated(n, MC_HOUR); }
+long long from_days(long long n) { return multiply_saturated(n, MC_DAY); }
+long long from_months(long long n) { return multiply_saturated(n, MC_MONTH); }
+long long from_years(long long n) { return multiply_saturated(n, MC_YEAR); }
 
 long long from_time_reverse(long long seconds, long long minutes, long long hours, long long days,
                             long long years)

@@ -23,6 +23,11 @@ inline constexpr long long MC_YEAR = 365 * MC_DAY;
 // 365.2425 days, the Gregorian mean, which is a whole number of seconds.
 inline constexpr long long MC_AVERAGE_YEAR = 31556952LL * MC_SECOND;
 
+// Microsecond arithmetic that stops at the ends of the 64-bit range instead
+// of overflowing: an absurd request gives the largest representable value.
+long long add_saturated(long long a, long long b);
+long long multiply_saturated(long long n, long long unit);
+
 // Now, since the epoch; the coarser readings are truncated.
 long long get_micro_seconds();
 long long get_milli_seconds();
