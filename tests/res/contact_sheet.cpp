@@ -17,24 +17,15 @@
 #include <QPen>
 #include <QStringList>
 
+#include "BundleContents.h"
+
 #include <cstdio>
 #include <iterator>
 
 namespace {
 
-struct Map {
-    const char* name;
-    const char* path;
-};
-
-const Map kMaps[] = {
-    {"Mercury", ":/wb/img/2k_mercury.jpg"},     {"Venus", ":/wb/img/2k_venus.jpg"},
-    {"Earth/small", ":/wb/img/1k_earth.jpg"},   {"Earth/medium", ":/wb/img/2k_earth.jpg"},
-    {"Earth/big", ":/wb/img/8k_earth.jpg"},     {"Moon", ":/wb/img/2k_moon.jpg"},
-    {"Mars", ":/wb/img/2k_mars.jpg"},           {"Jupiter", ":/wb/img/2k_jupiter.jpg"},
-    {"Saturn", ":/wb/img/2k_saturn.jpg"},       {"Uranus", ":/wb/img/2k_uranus.jpg"},
-    {"Neptune", ":/wb/img/2k_neptune.jpg"},     {"Pluto", ":/wb/img/2k_pluto.jpg"},
-};
+using bundle::kBodyMaps;
+using bundle::kIconNames;
 
 struct Theme {
     const char* name;
@@ -43,8 +34,6 @@ struct Theme {
     QColor button;
     QColor text;
 };
-
-const char* const kIcons[] = {"expand", "planet", "cylinder", "app", "window", "wheel", "delete", "copy", "minus1"};
 
 QPointF at(double lat, double lon, const QRectF& r)
 {
@@ -69,7 +58,7 @@ int main(int argc, char** argv)
     font.setPixelSize(16);
 
     const int thumbW = 512, thumbH = 256, gap = 16, label = 24, cols = 3;
-    const int rows = (int(std::size(kMaps)) + cols - 1) / cols;
+    const int rows = (int(std::size(kBodyMaps)) + cols - 1) / cols;
     const int mapsH = rows * (thumbH + label + gap);
     const int cropH = 512, iconsH = 3 * 120, fontH = 60;
     const int width = gap + cols * (thumbW + gap);
@@ -84,14 +73,14 @@ int main(int argc, char** argv)
 
     const QList<QPointF> earthProbes = {{51.5, -0.13}, {0.0, -160.0}, {-3.0, -60.0}, {-20.0, 75.0}, {-25.0, 134.0}, {30.0, -40.0}};
     QImage earth8k;
-    for (int i = 0; i < int(std::size(kMaps)); ++i) {
+    for (int i = 0; i < int(std::size(kBodyMaps)); ++i) {
         const QRectF r(gap + (i % cols) * (thumbW + gap), gap + (i / cols) * (thumbH + label + gap), thumbW, thumbH);
-        QImageReader reader(kMaps[i].path);
+        QImageReader reader(kBodyMaps[i].path);
         const QImage img = reader.read();
         p.setPen(Qt::black);
         if (img.isNull()) {
             p.fillRect(r, Qt::magenta);
-            p.drawText(r.adjusted(0, thumbH, 0, label), QString("%1: %2").arg(kMaps[i].path, reader.errorString()));
+            p.drawText(r.adjusted(0, thumbH, 0, label), QString("%1: %2").arg(kBodyMaps[i].path, reader.errorString()));
             continue;
         }
         if (img.width() == 8192) {
@@ -101,7 +90,7 @@ int main(int argc, char** argv)
         p.setPen(QPen(QColor(255, 0, 0, 160), 1));
         p.drawLine(at(90, 0, r), at(-90, 0, r));
         p.drawLine(at(0, -180, r), at(0, 180, r));
-        if (QString(kMaps[i].name).startsWith("Earth")) {
+        if (QString(kBodyMaps[i].name).startsWith("Earth")) {
             p.setPen(QPen(Qt::yellow, 1.5));
             for (const QPointF& ll : earthProbes) {
                 p.drawEllipse(at(ll.x(), ll.y(), r), 4, 4);
@@ -109,7 +98,7 @@ int main(int argc, char** argv)
         }
         p.setPen(Qt::black);
         p.drawText(QRectF(r.left(), r.bottom(), r.width(), label), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString("%1  %2x%3  %4").arg(kMaps[i].name).arg(img.width()).arg(img.height()).arg(kMaps[i].path));
+                   QString("%1  %2x%3  %4").arg(kBodyMaps[i].name).arg(img.width()).arg(img.height()).arg(kBodyMaps[i].path));
     }
 
     // 1:1 crops of the 8k map: western Europe and Scandinavia.
@@ -136,7 +125,7 @@ int main(int argc, char** argv)
         p.setPen(t.text);
         p.drawText(QRect(gap, y, 90, 120), Qt::AlignVCenter, t.name);
         int x = gap + 90;
-        for (const char* name : kIcons) {
+        for (const char* name : kIconNames) {
             const QString path = QString(":/wb/icons/%1%2.svg").arg(t.dir, name);
             const QIcon icon(path);
             p.fillRect(QRect(x - 4, y + 8, 40, 40), t.button);
