@@ -102,3 +102,19 @@ TEST(Convert, VariantDescriptionOfStoreType)
     ASSERT_TRUE(value.canConvert<QString>());
     EXPECT_EQ(to_string_basic_info(value), "{GType:(Camera, vPos:1,2,3)}");
 }
+
+TEST(Convert, PointsToAndFromGlm)
+{
+    EXPECT_EQ(to_Vector2(QPoint(-3, 7)), glm::vec2(-3.0f, 7.0f));
+    EXPECT_EQ(to_Vector2(QPoint(0, 0)), glm::vec2(0.0f, 0.0f));
+    EXPECT_EQ(to_QPoint(to_Vector2(QPoint(1920, -1080))), QPoint(1920, -1080));
+
+    // Truncated towards zero, not rounded and not floored.
+    EXPECT_EQ(to_QPoint(glm::vec2(-1.7f, 2.9f)), QPoint(-1, 2));
+    EXPECT_EQ(to_QPoint(glm::vec2(0.99f, -0.99f)), QPoint(0, 0));
+    EXPECT_EQ(to_QPoint(glm::vec2(-2.0f, 5.5f)), QPoint(-2, 5));
+
+    // Values without an int counterpart stay defined.
+    EXPECT_EQ(to_QPoint(glm::vec2(std::nanf(""), 1e10f)), QPoint(0, INT_MAX));
+    EXPECT_EQ(to_QPoint(glm::vec2(-1e10f, 0.0f)), QPoint(INT_MIN, 0));
+}

@@ -85,6 +85,34 @@ int to_int(double x)
     return static_cast<int>(rounded);
 }
 
+glm::vec2 to_Vector2(QPoint const& p)
+{
+    return glm::vec2(static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+namespace {
+// A float outside the int range has no defined conversion.
+int truncate_to_int(float x)
+{
+    if (std::isnan(x)) {
+        return 0;
+    }
+    double const whole = std::trunc(static_cast<double>(x));
+    if (whole <= static_cast<double>(std::numeric_limits<int>::min())) {
+        return std::numeric_limits<int>::min();
+    }
+    if (whole >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(whole);
+}
+}  // namespace
+
+QPoint to_QPoint(glm::vec2 const& v)
+{
+    return QPoint(truncate_to_int(v.x), truncate_to_int(v.y));
+}
+
 int get_compass_degrees(int degrees)
 {
     int const rest = degrees % 360;

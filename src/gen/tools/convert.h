@@ -1,10 +1,14 @@
 #pragma once
-// Text conversions between Qt and standard strings, rounding helpers and a
-// one-line description of any QVariant for diagnostics.
+// Text conversions between Qt and standard strings, rounding helpers, point
+// conversions between Qt and glm and a one-line description of any QVariant
+// for diagnostics.
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
+
+#include <glm/vec2.hpp>
 
 #include <string>
 
@@ -25,6 +29,12 @@ int to_int(double x);
 
 // Any angle in whole degrees mapped onto 0 to 359.
 int get_compass_degrees(int degrees);
+
+// Pointer positions to and from glm: x and y as floats; back with each
+// coordinate truncated towards zero (NaN gives 0, values beyond the int range
+// the nearest int limit).
+glm::vec2 to_Vector2(QPoint const& p);
+QPoint to_QPoint(glm::vec2 const& v);
 
 // One line for diagnostics: "{" ("QVariant{valid=false," for an invalid
 // value), ", null=true," for a null one, the type name ("<unknown type>"

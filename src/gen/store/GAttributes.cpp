@@ -1,0 +1,62 @@
+#include <gen/store/GAttributes.h>
+
+#include <gen/tools/convert.h>
+#include <gen/store/StreamCheck.h>
+
+namespace gen::store {
+
+QString GAttributes::to_string() const
+{
+    QString text;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        text += it.key();
+        text += u'=';
+        text += gen::convert::to_qstring_basic_info(it.value());
+        text += u',';
+    }
+    text.chop(1);
+    return text;
+}
+
+void GAttributes::to_stream(QDataStream& stream) const
+{
+    stream << qint32(entries.size());
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        stream << it.key() << it.value();
+    }
+}
+
+bool GAttributes::from_stream(QDataStream& stream)
+{
+    entries.clear();
+    qint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok) {
+        gen::pp_error("GAttributes::from_stream, read error!");
+        return false;
+    }
+    // Each entry consumes bytes, so a damaged count ends at the first entry
+    // that is not there; nothing is reserved for it.
+    for (quint32 index = 0; index < quint32(count); ++index) {
+        QString key;
+        if (stream_check::next_qstring(stream)) {
+            stream >> key;
+        }
+        if (stream.status() != QDataStream::Ok) {
+            gen::pp_error("GAttributes::from_stream, key read error!, at index:$", index);
+            return false;
+        }
+        QVariant value;
+        if (stream_check::next_variant(stream)) {
+            stream >> value;
+        }
+        if (stream.status() != QDataStream::Ok) {
+            gen::pp_error("GAttributes::from_stream, val read error!, at index:$", index);
+            return false;
+        }
+        entries.insert(key, value);
+    }
+    return true;
+}
+
+}  // namespace gen::store

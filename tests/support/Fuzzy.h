@@ -1,0 +1,44 @@
+#pragma once
+// Fuzzy float compares for glm values, reporting the first differing
+// component: EXPECT_TRUE(test::near(actual, expected, 1e-5f)).
+
+#include <gtest/gtest.h>
+
+#include <glm/mat4x4.hpp>
+#include <glm/vec2.hpp>
+#include <glm/vec3.hpp>
+#include <glm/vec4.hpp>
+
+#include <cmath>
+
+namespace test {
+
+template <glm::length_t N>
+::testing::AssertionResult near(glm::vec<N, float> const& actual, glm::vec<N, float> const& expected,
+                                float tolerance)
+{
+    for (glm::length_t i = 0; i < N; ++i) {
+        if (!(std::fabs(actual[i] - expected[i]) <= tolerance)) {
+            return ::testing::AssertionFailure() << "component " << i << ": " << actual[i]
+                                                 << " vs expected " << expected[i];
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Elements named [column][row], as glm indexes them.
+inline ::testing::AssertionResult near(glm::mat4 const& actual, glm::mat4 const& expected,
+                                       float tolerance)
+{
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            if (!(std::fabs(actual[c][r] - expected[c][r]) <= tolerance)) {
+                return ::testing::AssertionFailure() << "[" << c << "][" << r << "]: " << actual[c][r]
+                                                     << " vs expected " << expected[c][r];
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace test
