@@ -1,6 +1,16 @@
 # Project-wide compile settings applied to every target of ours (never to
 # third-party code).
 
+if(SKYVALE_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "SKYVALE_FUZZ needs clang: -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  # Coverage for the fuzzer in all of our code; the fuzz targets add the
+  # fuzzer's main themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(SKYVALE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

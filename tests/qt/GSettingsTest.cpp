@@ -1,6 +1,6 @@
 #include <gen/qt/GSettings.h>
 
-#include "SampleNode.h"
+#include "support/SampleNodes.h"
 #include "support/RecordingSink.h"
 #include "support/TempSettings.h"
 
@@ -245,6 +245,25 @@ TEST_F(GSettingsTest, VersionCheckEdges)
     EXPECT_EQ(settings.get_config_version(), 20030u);
 }
 
+TEST_F(GSettingsTest, UnreadableStoreIsNeitherClearedNorStamped)
+{
+    QString const path = GSettings().fileName();
+    QByteArray const damaged = "[config\nversion=5\n[ui]\ntheme=3\n";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    test::RecordingSink sink;
+    GSettings settings;
+    EXPECT_FALSE(settings.check_update_config(20028, true));
+    EXPECT_TRUE(sink.contains("GSettings::check_update_config, store not readable, left as it is"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+}
+
 TEST_F(GSettingsTest, ClearConfigEmptiesTheFile)
 {
     GSettings settings;
@@ -279,10 +298,11 @@ TEST_F(GSettingsTest, FailedWriteIsReportedNotSucceeded)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     test::TempSettings::set_location(blocker + "/config");
+    GNode const sample = test::make_sample_node();
     test::RecordingSink sink;
     GSettings settings;
 
-    EXPECT_FALSE(settings.set_app_node(test::make_sample_node()));
+    EXPECT_FALSE(settings.set_app_node(sample));
     ASSERT_FALSE(sink.lines().empty());
     test::LoggedLine const line = sink.lines().front();
     EXPECT_EQ(line.level, gen::log::LEVEL_ERROR);

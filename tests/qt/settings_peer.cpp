@@ -4,7 +4,7 @@
 // Problems are printed on standard output.
 #include <gen/qt/GSettings.h>
 
-#include "SampleNode.h"
+#include "support/SampleNodes.h"
 #include "support/TempSettings.h"
 
 #include <QCoreApplication>

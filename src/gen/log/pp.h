@@ -41,11 +41,11 @@ void log_indented(LOG_LEVEL level, unsigned int indent, char const* text);
             log::detail::log_indented(LEVEL, indent, text);                                        \
         }                                                                                          \
     }                                                                                              \
-    template<class T>                                                                              \
-    void NAME(char const* format, T const& value)                                                  \
+    template<class T, class... More>                                                               \
+    void NAME(char const* format, T const& value, More const&... more)                             \
     {                                                                                              \
         if (log::is_level_active(LEVEL)) {                                                         \
-            log::log_string(LEVEL, str::xprintF(0, format, value));                                \
+            log::log_string(LEVEL, str::xprintF(0, format, value, more...));                       \
         }                                                                                          \
     }
 

@@ -78,8 +78,7 @@ bool GSettings::flush()
     if (status() == QSettings::NoError) {
         return true;
     }
-    gen::pp_error(gen::str::xprintF(0, "GSettings::flush, write failed, status:$, file:$",
-                                    static_cast<int>(status()), fileName()));
+    gen::pp_error("GSettings::flush, write failed, status:$, file:$", static_cast<int>(status()), fileName());
     return false;
 }
 
@@ -158,6 +157,13 @@ bool GSettings::check_update_config(unsigned int expected, bool clear)
 {
     versionExpected = expected;
     versionFound = get_config_version();
+    if (status() != QSettings::NoError) {
+        // A store that could not be read completely is not known to be old:
+        // clearing it would throw away whatever the user might still recover.
+        gen::pp_error("GSettings::check_update_config, store not readable, left as it is, status:$, file:$",
+                      static_cast<int>(status()), fileName());
+        return false;
+    }
     if (versionFound >= versionExpected) {
         return false;
     }

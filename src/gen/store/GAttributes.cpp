@@ -26,6 +26,18 @@ void GAttributes::to_stream(QDataStream& stream) const
     }
 }
 
+bool GAttributes::read_key(QDataStream& stream, quint32 index, QString& key)
+{
+    if (stream_check::next_qstring(stream)) {
+        stream >> key;
+    }
+    if (stream.status() != QDataStream::Ok) {
+        gen::pp_error("GAttributes::from_stream, key read error!, at index:$", index);
+        return false;
+    }
+    return true;
+}
+
 bool GAttributes::from_stream(QDataStream& stream)
 {
     entries.clear();
@@ -39,11 +51,7 @@ bool GAttributes::from_stream(QDataStream& stream)
     // that is not there; nothing is reserved for it.
     for (quint32 index = 0; index < quint32(count); ++index) {
         QString key;
-        if (stream_check::next_qstring(stream)) {
-            stream >> key;
-        }
-        if (stream.status() != QDataStream::Ok) {
-            gen::pp_error("GAttributes::from_stream, key read error!, at index:$", index);
+        if (!read_key(stream, index, key)) {
             return false;
         }
         QVariant value;

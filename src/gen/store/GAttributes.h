@@ -66,6 +66,11 @@ public:
 
     bool operator==(GAttributes const& other) const { return entries == other.entries; }
 
+protected:
+    // Reads the key of entry `index` (attribute or child name) after checking
+    // it fits in the stream; false with the ERROR line otherwise.
+    static bool read_key(QDataStream& stream, quint32 index, QString& key);
+
 private:
     Map entries;
 };

@@ -1,6 +1,5 @@
 #include <gen/store/GNode.h>
 
-#include <gen/store/StreamCheck.h>
 #include <gen/tools/GMD5.h>
 #include <gen/tools/convert.h>
 #include <gen/tools/xprintf.h>
@@ -79,11 +78,7 @@ bool GNode::read_stream(QDataStream& stream, int depth)
     }
     for (quint32 index = 0; index < quint32(count); ++index) {
         QString name;
-        if (stream_check::next_qstring(stream)) {
-            stream >> name;
-        }
-        if (stream.status() != QDataStream::Ok) {
-            gen::pp_error("GAttributes::from_stream, key read error!, at index:$", index);
+        if (!read_key(stream, index, name)) {
             return false;
         }
         GNode child;

@@ -47,9 +47,7 @@ void Camera::set_fov_zoom(float zoomDelta)
     float const base = zoomDelta > 0.0f ? kZoomStep : 1.0f / kZoomStep;
     float const zoomed = fov * std::pow(base, std::fabs(zoomDelta));
     fov = zoomed < kMinFov ? kMinFov : std::min(zoomed, kMaxFov);
-    if (log::is_level_active(log::LEVEL_DEBUG)) {
-        pp(str::xprintF(0, "Camera::set_fov_zoom, zoomDelta:$, cam:$", zoomDelta, to_string()));
-    }
+    pp("Camera::set_fov_zoom, zoomDelta:$, cam:$", zoomDelta, to_string());
 }
 
 void Camera::set_dolly(float zoomDelta)
