@@ -13,7 +13,10 @@
 namespace {
 std::atomic<bool> active{false};
 std::atomic<std::size_t> biggest{0};
+}  // namespace
 
+#ifndef SKYVALE_NO_PROBE
+namespace {
 void note(std::size_t size)
 {
     if (active.load(std::memory_order_relaxed)) {
@@ -24,7 +27,6 @@ void note(std::size_t size)
 }
 }  // namespace
 
-#ifndef SKYVALE_NO_PROBE
 // glibc lets a program replace these; the replacements forward to its own
 // allocator, so blocks may be freed by either side.
 extern "C" {

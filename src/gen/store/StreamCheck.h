@@ -6,7 +6,8 @@
 // only when every length fits in the bytes that are left, so a reader
 // allocates no more than a small multiple of its input.
 //
-// Accepted values are those a stored node holds: numbers, booleans,
+// The encodings are those of Qt 6 data streams (nodes never set an older
+// stream version). Accepted values are those a stored node holds: numbers, booleans,
 // characters, texts, byte arrays, URLs, dates and times of day, Qt geometry
 // types, lists and maps of these, and the store's own GType and log level.
 
