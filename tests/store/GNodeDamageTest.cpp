@@ -7,7 +7,11 @@
 #include "support/RecordingSink.h"
 #include "support/SampleNodes.h"
 
+#include <QBitArray>
+#include <QColor>
 #include <QDataStream>
+#include <QDateTime>
+#include <QTimeZone>
 #include <QIODevice>
 #include <QUrl>
 #include <QtEndian>
@@ -170,7 +174,31 @@ TEST(GNodeDamage, AcceptedValueKindsStillRoundTrip)
     node.set("char", QChar(u'é'));
     node.set("long", qlonglong(-1) << 40);
     node.set("url", QVariant(QUrl("https://example.org/a b")));
+    node.set("color", QColor(10, 20, 30, 40));
+    QDate const day(2026, 12, 6);
+    node.set("local", QDateTime(day, QTime(12, 0)));
+    node.set("offset", QDateTime(day, QTime(12, 0), Qt::OffsetFromUTC, 3600));
+    node.set("zone", QDateTime(day, QTime(12, 0), QTimeZone("Europe/Berlin")));
     GNode const read = GNode::from_qstring(node.to_base_64_string());
     EXPECT_TRUE(read.equals(node));
-    EXPECT_EQ(read.values().size(), 6);
+    EXPECT_EQ(read.values().size(), 10);
+    EXPECT_EQ(read.get<QColor>("color", {}), QColor(10, 20, 30, 40));
+    EXPECT_EQ(read.get<QDateTime>("zone", {}).timeZone().id(), "Europe/Berlin");
+}
+
+TEST(GNodeDamage, ValueOfAnUnreadableKindIsLeftOutAlone)
+{
+    GNode node;
+    node.set("a", 1);
+    node.set("b", QBitArray(3, true));
+    node.set("c", 2);
+    node["child"].set("d", 3);
+    test::RecordingSink sink;
+    GNode const read = GNode::from_qstring(node.to_base_64_string());
+    EXPECT_TRUE(sink.contains("GAttributes::to_stream, 'b' left out, its kind of value cannot be read back"));
+    EXPECT_FALSE(sink.contains("from_qstring"));
+    EXPECT_FALSE(read.contains("b"));
+    EXPECT_EQ(read.get<int>("c", 0), 2);
+    ASSERT_NE(read.find_node("child"), nullptr);
+    EXPECT_EQ(read.find_node("child")->get<int>("d", 0), 3);
 }

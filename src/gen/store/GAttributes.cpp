@@ -20,9 +20,21 @@ QString GAttributes::to_string() const
 
 void GAttributes::to_stream(QDataStream& stream) const
 {
-    stream << qint32(entries.size());
+    // A value the reader would refuse would end the read there and lose
+    // every entry and child after it; such a value is left out instead.
+    qint32 count = 0;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        stream << it.key() << it.value();
+        if (stream_check::storable(it.value())) {
+            ++count;
+        } else {
+            gen::pp_warn("GAttributes::to_stream, '$' left out, its kind of value cannot be read back", it.key());
+        }
+    }
+    stream << count;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        if (stream_check::storable(it.value())) {
+            stream << it.key() << it.value();
+        }
     }
 }
 

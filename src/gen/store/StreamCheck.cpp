@@ -1,10 +1,14 @@
 #include <gen/store/StreamCheck.h>
 
+#include <gen/store/GType.h>
+#include <gen/store/LogConfigGType.h>
+
 #include <QBuffer>
 #include <QIODevice>
 #include <QMetaType>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -37,6 +41,14 @@ public:
         return bigEndian ? qFromBigEndian(value) : qFromLittleEndian(value);
     }
 
+    std::optional<quint8> u8()
+    {
+        if (left() < 1) {
+            return std::nullopt;
+        }
+        return quint8(bytes[pos++]);
+    }
+
     bool skip(qsizetype count)
     {
         if (count < 0 || left() < count) {
@@ -57,6 +69,7 @@ public:
 private:
     bool variant_data(int type, int depth);
     bool user_type();
+    bool date_time();
     template <class Element>
     bool list(qsizetype minElementSize, Element element);
 
@@ -103,6 +116,28 @@ bool Cursor::list(qsizetype minElementSize, Element element)
         }
     }
     return true;
+}
+
+bool Cursor::date_time()
+{
+    if (!skip(8 + 4)) {  // date as Julian day, time of day in milliseconds
+        return false;
+    }
+    auto const spec = u8();
+    if (!spec) {
+        return false;
+    }
+    switch (*spec) {
+    case Qt::LocalTime:
+    case Qt::UTC:
+        return true;
+    case Qt::OffsetFromUTC:
+        return skip(4);
+    case Qt::TimeZone:
+        return string();  // the zone's id
+    default:
+        return false;
+    }
 }
 
 bool Cursor::user_type()
@@ -182,6 +217,10 @@ bool Cursor::variant_data(int type, int depth)
     case QMetaType::QRectF:
     case QMetaType::QLineF:
         return skip(4 * floating_size());
+    case QMetaType::QColor:  // spec, then alpha, red, green, blue and padding
+        return skip(1 + 5 * 2);
+    case QMetaType::QDateTime:
+        return date_time();
     case QMetaType::QString:
         return string();
     case QMetaType::QByteArray:
@@ -199,6 +238,44 @@ bool Cursor::variant_data(int type, int depth)
     default:
         return false;
     }
+}
+
+bool storable_at(QVariant const& value, int depth)
+{
+    if (depth > MAX_NESTING) {
+        return false;
+    }
+    auto const all_storable = [depth](auto const& values) {
+        return std::all_of(values.cbegin(), values.cend(),
+                           [depth](QVariant const& element) { return storable_at(element, depth + 1); });
+    };
+    int const type = value.metaType().id();
+    switch (type) {
+    case QMetaType::QVariantList:
+        return all_storable(value.toList());
+    case QMetaType::QVariantMap:
+        return all_storable(value.toMap());
+    case QMetaType::QVariantHash:
+        return all_storable(value.toHash());
+    case QMetaType::QDateTime:
+    case QMetaType::QColor:
+        return true;
+    default:
+        break;
+    }
+    if (value.metaType() == QMetaType::fromType<GType>() ||
+        value.metaType() == QMetaType::fromType<gen::log::LOG_LEVEL>()) {
+        return true;
+    }
+    // The fixed-size and length-prefixed kinds: measured on an empty
+    // encoding of their type, which the checks accept or refuse by type id.
+    if (type >= QMetaType::User) {
+        return false;
+    }
+    char probe[64] = {};
+    qToBigEndian(quint32(type), probe);
+    static QDataStream const defaultStream;
+    return variant_size(QByteArrayView(probe, sizeof probe), defaultStream) >= 0;
 }
 
 // The bytes the stream has not read yet; without a copy for in-memory
@@ -250,6 +327,11 @@ qsizetype variant_size(QByteArrayView data, QDataStream const& stream)
 {
     Cursor cursor(data, stream);
     return cursor.variant(0) ? cursor.used() : DAMAGED;
+}
+
+bool storable(QVariant const& value)
+{
+    return storable_at(value, 0);
 }
 
 bool next_qstring(QDataStream& stream)

@@ -8,11 +8,13 @@
 //
 // The encodings are those of Qt 6 data streams (nodes never set an older
 // stream version). Accepted values are those a stored node holds: numbers, booleans,
-// characters, texts, byte arrays, URLs, dates and times of day, Qt geometry
+// characters, texts, byte arrays, URLs, dates, times, colours, Qt geometry
 // types, lists and maps of these, and the store's own GType and log level.
+// Anything else is refused as unreadable.
 
 #include <QByteArrayView>
 #include <QDataStream>
+#include <QVariant>
 
 namespace gen::store::stream_check {
 
@@ -24,6 +26,10 @@ constexpr int MAX_NESTING = 32;
 // longer than `data` or of a kind not accepted.
 qsizetype qstring_size(QByteArrayView data, QDataStream const& stream);
 qsizetype variant_size(QByteArrayView data, QDataStream const& stream);
+
+// Whether a value is of a kind the checks above accept, so that writing it
+// cannot spoil the read of a stored node.
+bool storable(QVariant const& value);
 
 // True when the stream's next value is a complete, acceptable QString /
 // QVariant. Otherwise false, and the stream's status becomes ReadPastEnd
