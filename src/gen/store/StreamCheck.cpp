@@ -123,11 +123,11 @@ bool Cursor::date_time()
     if (!skip(8 + 4)) {  // date as Julian day, time of day in milliseconds
         return false;
     }
-    auto const spec = u8();
-    if (!spec) {
+    auto const timeSpec = u8();
+    if (!timeSpec) {
         return false;
     }
-    switch (*spec) {
+    switch (*timeSpec) {
     case Qt::LocalTime:
     case Qt::UTC:
         return true;
@@ -217,7 +217,7 @@ bool Cursor::variant_data(int type, int depth)
     case QMetaType::QRectF:
     case QMetaType::QLineF:
         return skip(4 * floating_size());
-    case QMetaType::QColor:  // spec, then alpha, red, green, blue and padding
+    case QMetaType::QColor:  // colour model, then alpha, red, green, blue and padding
         return skip(1 + 5 * 2);
     case QMetaType::QDateTime:
         return date_time();
