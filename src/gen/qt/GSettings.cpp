@@ -2,7 +2,6 @@
 
 #include <gen/log/fatal.h>
 #include <gen/log/pp.h>
-#include <gen/tools/xprintf.h>
 
 #include <QMetaType>
 

@@ -3,6 +3,10 @@
 #include <gen/tools/convert.h>
 #include <gen/store/StreamCheck.h>
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace gen::store {
 
 QString GAttributes::to_string() const
@@ -22,17 +26,17 @@ void GAttributes::to_stream(QDataStream& stream) const
 {
     // A value the reader would refuse would end the read there and lose
     // every entry and child after it; such a value is left out instead.
-    qint32 count = 0;
+    QVarLengthArray<bool, 32> kept;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        if (stream_check::storable(it.value())) {
-            ++count;
-        } else {
+        kept.append(stream_check::storable(it.value()));
+        if (!kept.back()) {
             gen::pp_warn("GAttributes::to_stream, '$' left out, its kind of value cannot be read back", it.key());
         }
     }
-    stream << count;
+    stream << qint32(std::count(kept.cbegin(), kept.cend(), true));
+    qsizetype index = 0;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        if (stream_check::storable(it.value())) {
+        if (kept[index++]) {
             stream << it.key() << it.value();
         }
     }

@@ -39,7 +39,10 @@ void Camera::update_position()
 {
     glm::vec3 const direction = qRotation * glm::vec3(0.0f, 0.0f, -1.0f);
     vPos = vTarget - distance * direction / glm::length(direction);
-    pp("Camera::update_position, $", to_string());
+    // to_string() is built before pp can test the level; this runs per frame.
+    if (log::is_level_active(log::LEVEL_DEBUG)) {
+        pp("Camera::update_position, $", to_string());
+    }
 }
 
 void Camera::set_fov_zoom(float zoomDelta)
@@ -47,7 +50,9 @@ void Camera::set_fov_zoom(float zoomDelta)
     float const base = zoomDelta > 0.0f ? kZoomStep : 1.0f / kZoomStep;
     float const zoomed = fov * std::pow(base, std::fabs(zoomDelta));
     fov = zoomed < kMinFov ? kMinFov : std::min(zoomed, kMaxFov);
-    pp("Camera::set_fov_zoom, zoomDelta:$, cam:$", zoomDelta, to_string());
+    if (log::is_level_active(log::LEVEL_DEBUG)) {
+        pp("Camera::set_fov_zoom, zoomDelta:$, cam:$", zoomDelta, to_string());
+    }
 }
 
 void Camera::set_dolly(float zoomDelta)
