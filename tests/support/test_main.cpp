@@ -1,16 +1,25 @@
-// Test entry: a QGuiApplication exists for the whole run (queued listeners,
-// screens, images). Non-GL tests default to the offscreen platform so they
-// run without a display.
+// Test entry: an application object exists for the whole run (queued
+// listeners, screens, images, widgets). Tests default to the offscreen
+// platform so they run without a display; GL tests are built with
+// SKYVALE_TEST_GL and keep the platform of the display they run on (Xvfb).
+#if defined(SKYVALE_TEST_WIDGETS) || defined(SKYVALE_TEST_GL)
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+#ifndef SKYVALE_TEST_GL
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#endif
     ::testing::InitGoogleTest(&argc, argv);
-    QGuiApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,1 @@
+# Frame time and texture upload benchmarks (need a display).

@@ -1,0 +1,1 @@
+# Mesh generator benchmarks.

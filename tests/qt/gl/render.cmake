@@ -1,0 +1,1 @@
+# GL window, driver check, shader, meshes, textures and object graph.

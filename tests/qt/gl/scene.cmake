@@ -1,0 +1,1 @@
+# Figures, mesh generators and trackball (no GL context needed).

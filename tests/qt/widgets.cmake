@@ -1,0 +1,1 @@
+# Themes, styles, panels and widgets.

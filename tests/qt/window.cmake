@@ -1,0 +1,1 @@
+# Application object, main window and options dialog.
