@@ -29,11 +29,6 @@ endfunction()
 # headers are included as <gen/...>.
 function(skyvale_library name alias)
   cmake_parse_arguments(ARG "" "" "SOURCES" ${ARGN})
-  if(NOT ARG_SOURCES)
-    # TEMPORARY while the library's first sources are written.
-    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp "")
-    set(ARG_SOURCES ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
-  endif()
   add_library(${name} STATIC ${ARG_SOURCES})
   add_library(${alias} ALIAS ${name})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
