@@ -1,0 +1,63 @@
+#include <gen/qt/GButton.h>
+
+#include <gen/qt/guitools/GGui.h>
+
+#include <QFontMetrics>
+
+namespace gen::qt {
+
+GButton::GButton(QString const& text, QString const& tool_tip, QString const& id)
+    : StringSetter<QPushButton>(this)
+{
+    if (!text.isEmpty()) {
+        if (text.startsWith(QStringLiteral(":/"))) {
+            set_icon(this, text);
+        } else {
+            setText(text);
+            gen::qt::set_id(this, text);
+        }
+    }
+    if (!id.isEmpty()) {
+        gen::qt::set_id(this, id);
+    }
+    if (!tool_tip.isEmpty()) {
+        setToolTip(tool_tip);
+    }
+    connect(this, &QPushButton::clicked, this, [this](bool) {
+        if (!muted && !lisClicked.empty()) {
+            lisClicked.fire_event();
+        }
+    });
+}
+
+void GButton::set_id(QString const& id) { gen::qt::set_id(this, id); }
+
+void GButton::set_icon_res(QString const& path) { set_icon(this, path); }
+
+QString GButton::get_icon_res() const { return property("sIcon").toString(); }
+
+void GButton::adapt_size_to_font(int margin)
+{
+    if (text().isEmpty()) {
+        return;
+    }
+    QFontMetrics const metrics(font());
+    setMaximumWidth(metrics.horizontalAdvance(text()) + 2 * margin);
+    adjustSize();
+}
+
+void GButton::set_text_toolTip(QString const& text, QString const& tool_tip)
+{
+    setText(text);
+    setToolTip(tool_tip);
+}
+
+void GButton::set_checked(bool checked, bool notify)
+{
+    bool const wasMuted = muted;
+    muted = !notify;
+    setChecked(checked);
+    muted = wasMuted;
+}
+
+}  // namespace gen::qt
