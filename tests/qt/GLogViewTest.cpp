@@ -36,38 +36,6 @@ QColor block_text(GLogView const& view, int block)
 
 }  // namespace
 
-TEST(GLogViewColours, TableEntriesPerThemeAndLevel)
-{
-    // Normal.
-    EXPECT_EQ(GLogView::text_color(0, 0), QColor(Qt::black));
-    EXPECT_EQ(GLogView::background_color(0, 0), QColor(Qt::red).lighter(150));
-    EXPECT_EQ(GLogView::background_color(0, 1), QColor(Qt::yellow).lighter(180));
-    EXPECT_EQ(GLogView::background_color(0, 2), QColor(Qt::green).lighter(180));
-    EXPECT_EQ(GLogView::background_color(0, 3), QColor(Qt::lightGray).lighter(120));
-    EXPECT_EQ(GLogView::text_color(0, 4), QColor(Qt::blue).darker(200));
-    EXPECT_EQ(GLogView::background_color(0, 4), QColor(Qt::lightGray).lighter(120));
-    // Dark.
-    EXPECT_EQ(GLogView::text_color(1, 0), QColor(Qt::white));
-    EXPECT_EQ(GLogView::background_color(1, 0), QColor(Qt::red).darker(200));
-    EXPECT_EQ(GLogView::text_color(1, 1), QColor(Qt::yellow));
-    EXPECT_EQ(GLogView::text_color(1, 2), QColor(Qt::green).lighter(150));
-    EXPECT_EQ(GLogView::text_color(1, 3), QColor(Qt::lightGray));
-    EXPECT_EQ(GLogView::text_color(1, 4), QColor(Qt::yellow).darker(200));
-    for (int level = 1; level <= 4; ++level) {
-        EXPECT_EQ(GLogView::background_color(1, level), QColor(Qt::black)) << level;
-    }
-    // Green.
-    EXPECT_EQ(GLogView::text_color(2, 0), QColor(Qt::black));
-    EXPECT_EQ(GLogView::background_color(2, 0), QColor(Qt::red).lighter(150));
-    EXPECT_EQ(GLogView::text_color(2, 1), QColor(Qt::yellow));
-    EXPECT_EQ(GLogView::text_color(2, 2), QColor(Qt::yellow).darker(200));
-    EXPECT_EQ(GLogView::text_color(2, 3), QColor(200, 200, 200));
-    EXPECT_EQ(GLogView::text_color(2, 4), QColor(Qt::yellow).darker(200));
-    for (int level = 1; level <= 4; ++level) {
-        EXPECT_EQ(GLogView::background_color(2, level), QColor("#192819")) << level;
-    }
-}
-
 // WCAG contrast ratio of two colours (1 = none, 21 = black on white).
 static double contrast(QColor const& a, QColor const& b)
 {

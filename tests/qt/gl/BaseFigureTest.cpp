@@ -43,18 +43,6 @@ glm::vec3 apply(glm::mat4 const& m, glm::vec3 const& v, float w = 0.0f)
 
 }  // namespace
 
-TEST(BaseFigure, StartsEmptyWithIdentityMatrix)
-{
-    BaseFigure const f;
-    EXPECT_EQ(f.id, 0u);
-    EXPECT_EQ(f.idParent, 0u);
-    EXPECT_TRUE(f.is_zero());
-    EXPECT_TRUE(f.name.empty());
-    EXPECT_EQ(f.matModel, glm::mat4(1.0f));
-    EXPECT_EQ(f.to_string(), "BaseFigure");
-    EXPECT_EQ(f.state_to_string(), "ZERO");
-}
-
 TEST(BaseFigure, EachSetterChangesOnlyItsOwnBit)
 {
     // From all bits clear and from all bits set (including the unused bit 1).
