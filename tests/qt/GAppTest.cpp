@@ -194,7 +194,8 @@ TEST_F(GAppTest, APinchOnTheTouchScreenReachesTheZoomListenerAsADistanceRatio)
     Mute<int> mutePan{gApp->lisPan};
     gApp->lisZoom += [&zooms](float const& ratio) { zooms.push_back(ratio); };
     gApp->lisPan += [&pans](int const& pan) { pans.push_back(pan); };
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // Registered with Qt for the rest of the run; one device serves every call.
+    static QPointingDevice* const screen = QTest::createTouchDevice();
     QWidget* target = win->get_main_panel();
 
     // Synthetic platform touches do not reach the offscreen platform's
