@@ -74,6 +74,17 @@ protected:
         return *window;
     }
 
+    // The planet view's root: a green unit sphere (60 x 60) with `texture`.
+    SceneWindow& start_planet(QImage const& texture)
+    {
+        return start([texture](SceneWindow& s) {
+            GLMesh& root = s.graph.ensure_root();
+            gen::qt::gl::mesh::create_sphere(root, 1.0f, 60, 60, glm::vec4(0, 1, 0, 1));
+            ASSERT_TRUE(root.load_texture(s.shader, texture));
+            root.create_buffer_bind(s.shader);
+        });
+    }
+
     test::TempSettings settings;
     std::unique_ptr<SceneWindow> window;
 };
@@ -82,12 +93,7 @@ protected:
 
 TEST_F(GLMeshRenderTest, TexturedSphereLitFromTheCameraShowsTheTextureColour)
 {
-    SceneWindow& w = start([](SceneWindow& s) {
-        GLMesh& root = s.graph.ensure_root();
-        gen::qt::gl::mesh::create_sphere(root, 1.0f, 60, 60, glm::vec4(0, 1, 0, 1));
-        ASSERT_TRUE(root.load_texture(s.shader, make_image(false)));
-        root.create_buffer_bind(s.shader);
-    });
+    SceneWindow& w = start_planet(make_image(false));
     QImage const frame = w.render_frame();
     ASSERT_EQ(frame.width(), kSize);
     QColor const centre = frame.pixelColor(kSize / 2, kSize / 2);
@@ -99,12 +105,7 @@ TEST_F(GLMeshRenderTest, TexturedSphereLitFromTheCameraShowsTheTextureColour)
 
 TEST_F(GLMeshRenderTest, SideAwayFromTheLightIsBlack)
 {
-    SceneWindow& w = start([](SceneWindow& s) {
-        GLMesh& root = s.graph.ensure_root();
-        gen::qt::gl::mesh::create_sphere(root, 1.0f, 60, 60, glm::vec4(0, 1, 0, 1));
-        ASSERT_TRUE(root.load_texture(s.shader, make_image(false)));
-        root.create_buffer_bind(s.shader);
-    });
+    SceneWindow& w = start_planet(make_image(false));
     w.light.vPos = glm::vec3(10.0f, 0.0f, 0.0f);
     QImage const frame = w.render_frame();
     QColor const dark = frame.pixelColor(kSize / 2 - 30, kSize / 2);
@@ -117,12 +118,7 @@ TEST_F(GLMeshRenderTest, SideAwayFromTheLightIsBlack)
 
 TEST_F(GLMeshRenderTest, FirstImageRowLiesAtTheNorthPole)
 {
-    SceneWindow& w = start([](SceneWindow& s) {
-        GLMesh& root = s.graph.ensure_root();
-        gen::qt::gl::mesh::create_sphere(root, 1.0f, 60, 60, glm::vec4(0, 1, 0, 1));
-        ASSERT_TRUE(root.load_texture(s.shader, make_image(true)));
-        root.create_buffer_bind(s.shader);
-    });
+    SceneWindow& w = start_planet(make_image(true));
     QImage const frame = w.render_frame();
     QColor const north = frame.pixelColor(kSize / 2, kSize / 2 - 25);
     QColor const south = frame.pixelColor(kSize / 2, kSize / 2 + 25);
