@@ -99,6 +99,12 @@ void set_log_digits(unsigned int n)
     g_digits.store(n);
 }
 
+void with_sinks_locked(std::function<void()> const& work)
+{
+    std::lock_guard lock(core().mutex);
+    work();
+}
+
 unsigned int get_log_digits()
 {
     return g_digits.load();

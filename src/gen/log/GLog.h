@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 namespace gen::log {
@@ -71,6 +72,9 @@ QString logLevel_to_qstring(unsigned int level);
 // keeps ownership; a sink unregisters itself when destroyed.
 void add_log_appender(LogAppender* appender);
 void remove_log_appender(LogAppender* appender);
+// Runs `work` under the core's lock, so no line is delivered while a sink's
+// configuration changes; `work` must not log.
+void with_sinks_locked(std::function<void()> const& work);
 
 // The prefix columns selected by `bits`, always ending in one blank.
 std::string trailler(unsigned int number, LOG_LEVEL level, gen::GBits<unsigned int> const& bits);

@@ -9,7 +9,12 @@ LogAppender::~LogAppender()
 
 void LogAppender::set_enabled(bool on)
 {
-    logConfig.logControl.set_bits(control::ENABLED, on);
+    with_sinks_locked([this, on]() { logConfig.logControl.set_bits(control::ENABLED, on); });
+}
+
+void LogAppender::set_config(LogConfig const& config)
+{
+    with_sinks_locked([this, &config]() { logConfig = config; });
 }
 
 bool LogAppender::is_enabled() const

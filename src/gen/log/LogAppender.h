@@ -20,7 +20,10 @@ public:
 
     // `text` may be null.
     virtual void log_string(unsigned int number, LOG_LEVEL level, char const* text) = 0;
+    // Both change the configuration under the core's lock, as the core reads
+    // it while delivering lines from other threads.
     virtual void set_enabled(bool on);
+    void set_config(LogConfig const& config);
     bool is_enabled() const;
 
     LogConfig logConfig;

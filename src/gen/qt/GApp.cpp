@@ -45,7 +45,7 @@ GApp::GApp(int& argc, char** argv) : QApplication(argc, argv)
     // "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     fontMono = std::make_unique<QFont>(themes::get_mono_font());
-    qRegisterMetaType<gen::store::GType>("gen::store::GType");
+    gen::store::register_meta_type();
     gApp = this;
     gen::log::configure(argc, argv);
 
@@ -157,7 +157,9 @@ bool GApp::remove_window(GMainWindow* win)
 void GApp::set_theme(unsigned int theme)
 {
     themeRequested = theme;
-    if (theme != themeApplied) {
+    // Compared with the module's own state: the theme may also have been
+    // applied around the application object.
+    if (theme != themes::get()) {
         themes::apply_the_theme(theme);
         themeApplied = themes::get();
     }

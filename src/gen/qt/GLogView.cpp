@@ -18,8 +18,6 @@ namespace gen::qt {
 
 namespace {
 
-enum THEME : unsigned int { NORMAL = 0, DARK = 1, GREEN = 2 };
-
 int clamp_level(int level)
 {
     return std::clamp(level, 0, 4);
@@ -44,9 +42,9 @@ QColor GLogView::text_color(unsigned int th, int level)
 {
     int const lv = clamp_level(level);
     switch (th) {
-    case NORMAL:
+    case themes::THEME_NORMAL:
         return lv == 4 ? QColor(Qt::blue).darker(200) : QColor(Qt::black);
-    case DARK:
+    case themes::THEME_DARK:
         switch (lv) {
         case 0:
             return QColor(Qt::white);
@@ -59,7 +57,7 @@ QColor GLogView::text_color(unsigned int th, int level)
         default:
             return QColor(Qt::yellow).darker(200);
         }
-    case GREEN:
+    case themes::THEME_GREEN:
         switch (lv) {
         case 0:
             return QColor(Qt::black);
@@ -81,7 +79,7 @@ QColor GLogView::background_color(unsigned int th, int level)
 {
     int const lv = clamp_level(level);
     switch (th) {
-    case NORMAL:
+    case themes::THEME_NORMAL:
         switch (lv) {
         case 0:
             return QColor(Qt::red).lighter(150);
@@ -92,9 +90,9 @@ QColor GLogView::background_color(unsigned int th, int level)
         default:
             return QColor(Qt::lightGray).lighter(120);
         }
-    case DARK:
+    case themes::THEME_DARK:
         return lv == 0 ? QColor(Qt::red).darker(200) : QColor(Qt::black);
-    case GREEN:
+    case themes::THEME_GREEN:
         return lv == 0 ? QColor(Qt::red).lighter(150) : green_background();
     default:
         return QColor(Qt::black);

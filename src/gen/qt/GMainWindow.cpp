@@ -233,6 +233,11 @@ void GMainWindow::log_many_hits(QString const& name, qsizetype hits)
 
 GPanelLogView* GMainWindow::get_panel_log_view() const
 {
+    // The view the window's menu and hot key act on, so the options dialog
+    // edits the same one.
+    if (panLog != nullptr) {
+        return panLog;
+    }
     return find_widget<GPanelLogView>(QString());
 }
 

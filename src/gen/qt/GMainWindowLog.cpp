@@ -182,7 +182,7 @@ void GMainWindow::ini_log_view(GPanelLogView* view)
     if (cfg.fontSize < kLogFontMin || cfg.fontSize > kLogFontMax) {
         cfg.fontSize = 10;
     }
-    view->logConfig = cfg;
+    view->set_config(cfg);
     view->set_font_size(static_cast<int>(cfg.fontSize));
     view->set_enabled(cfg.is_enabled());
 }

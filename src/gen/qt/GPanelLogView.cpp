@@ -93,7 +93,7 @@ void GPanelLogView::set_font_size(int points)
     if (points < 1) {
         return;
     }
-    logConfig.fontSize = static_cast<unsigned int>(points);
+    gen::log::with_sinks_locked([this, points]() { logConfig.fontSize = static_cast<unsigned int>(points); });
     QFont font = themes::get_mono_font();
     font.setPointSize(points);
     view->setFont(font);

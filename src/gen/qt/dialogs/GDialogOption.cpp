@@ -107,7 +107,7 @@ void GDialogOption::on_ok()
     gen::pp("GDialogOption, OK");
     GPanelLogView* panLog = owner->get_panel_log_view();
     if (panLog != nullptr) {
-        panLog->logConfig = cfg;
+        panLog->set_config(cfg);
         lisFontSize.fire_event(static_cast<unsigned int>(panLog->get_font_size()));
     }
     owner->sync_win_settings(false);

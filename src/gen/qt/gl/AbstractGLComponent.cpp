@@ -53,6 +53,11 @@ void AbstractGLComponent::init_shader()
     GLuint const vertex = compile(GL_VERTEX_SHADER, GShader::VERTEX_TEXT);
     GLuint const fragment = compile(GL_FRAGMENT_SHADER, GShader::FRAGMENT_TEXT);
 
+    // Uniform locations belong to one program.
+    if (shader.programId != 0) {
+        glDeleteProgram(shader.programId);
+        shader.uniformCache.clear();
+    }
     shader.programId = glCreateProgram();
     glAttachShader(shader.programId, vertex);
     glAttachShader(shader.programId, fragment);

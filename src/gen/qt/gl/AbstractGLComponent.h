@@ -25,8 +25,8 @@ public:
     ~AbstractGLComponent() override;
 
     // Compiles and links the program into `shader`; needs the context
-    // current. Compile and link results are not queried: a failed program
-    // shows up as uniform lookups that find nothing.
+    // current. A failed link is logged at ERROR with the driver's text. A
+    // second call replaces the earlier program and forgets its uniforms.
     virtual void init_shader();
     void make_current() override;
     void done_current() override;

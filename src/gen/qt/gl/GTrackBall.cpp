@@ -18,17 +18,25 @@ namespace {
 constexpr float kRadToDeg = 57.29578f;
 constexpr float kMinSinAngle = 1e-6f;
 
-// Hit of the ray from the camera's eye through `ndc` with the unit sphere.
-std::optional<glm::vec3> cast(Camera const& cam, gen::math::ViewPort const& vp, glm::vec2 const& ndc)
+// Maps normalised device coordinates back into the world.
+glm::mat4 inverse_proj_view(Camera const& cam, gen::math::ViewPort const& vp)
 {
     float aspect = vp.width / vp.height;
     if (!std::isfinite(aspect)) {
         aspect = 1.0f;
     }
-    glm::mat4 const invProjView =
-        glm::inverse(cam.get_projection_matrix(aspect) * cam.get_view_matrix());
-    glm::vec3 const eye = cam.get_position();
+    return glm::inverse(cam.get_projection_matrix(aspect) * cam.get_view_matrix());
+}
+
+// Hit of the ray from `eye` through `ndc` with the unit sphere.
+std::optional<glm::vec3> cast(glm::mat4 const& invProjView, glm::vec3 const& eye, glm::vec2 const& ndc)
+{
     return gen::math::sphere::intersect_unit(eye, gen::math::sphere::ray_direction(invProjView, ndc, eye));
+}
+
+std::optional<glm::vec3> cast(Camera const& cam, gen::math::ViewPort const& vp, glm::vec2 const& ndc)
+{
+    return cast(inverse_proj_view(cam, vp), cam.get_position(), ndc);
 }
 
 }  // namespace
@@ -42,17 +50,24 @@ void GTrackBall::begin_trackBall(Camera const& cam, gen::math::ViewPort const& v
     viewPort = vp;
     matBegin = model;
     matCurrent = model;
+    castFor.reset();
 }
 
 void GTrackBall::drag(QPoint const& pos)
 {
     DragState::drag(pos);
 
-    std::optional<glm::vec3> const hitBegin = cast(camera, viewPort, viewPort.get_ndc(ptStart));
+    // Camera, viewport and start point stay fixed for the whole drag, so the
+    // start hit is cast once per drag rather than on every move.
+    if (castFor != ptStart) {
+        invProjView = inverse_proj_view(camera, viewPort);
+        hitBegin = cast(invProjView, camera.get_position(), viewPort.get_ndc(ptStart));
+        castFor = ptStart;
+    }
     if (!hitBegin) {
         return;
     }
-    std::optional<glm::vec3> const hitCurrent = cast(camera, viewPort, viewPort.get_ndc(ptCurrent));
+    std::optional<glm::vec3> const hitCurrent = cast(invProjView, camera.get_position(), viewPort.get_ndc(ptCurrent));
     if (!hitCurrent) {
         return;
     }
@@ -81,6 +96,7 @@ void GTrackBall::end(QPoint const& pos)
 void GTrackBall::reset()
 {
     DragState::reset();
+    castFor.reset();
     matBegin = glm::mat4(1.0f);
     matCurrent = glm::mat4(1.0f);
 }

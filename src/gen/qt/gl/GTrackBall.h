@@ -12,6 +12,8 @@
 
 #include <QPoint>
 
+#include <optional>
+
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 
@@ -52,6 +54,13 @@ public:
     Camera camera{};  // scalar fields 0 until the first drag
     glm::mat4 matBegin{1.0f};
     glm::mat4 matCurrent{1.0f};
+
+private:
+    // The start point the cached ray data below belong to; empty after
+    // begin_trackBall and reset, so the next drag casts afresh.
+    std::optional<QPoint> castFor;
+    glm::mat4 invProjView{1.0f};
+    std::optional<glm::vec3> hitBegin;
 };
 
 }  // namespace gen::qt::gl

@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -73,7 +72,9 @@ bool does_res_exist(QString const& path)
 
 int dp_to_px(int dp)
 {
-    qreal const ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    // qGuiApp is a plain cast: without a GUI application it must not be used.
+    auto const* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    qreal const ratio = app != nullptr ? app->devicePixelRatio() : 1.0;
     return static_cast<int>(dp * ratio);
 }
 
@@ -88,23 +89,15 @@ void set_background(QWidget* widget, QColor color)
     widget->setPalette(pal);
 }
 
-namespace {
-QSize primary_screen_geometry()
-{
-    QScreen const* screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
-    return screen != nullptr ? screen->geometry().size() : QSize();
-}
-}  // namespace
-
 int get_max_screen_width()
 {
-    int const w = primary_screen_geometry().width();
+    int const w = os::primary_screen_size().width();
     return w > 0 ? w : 600;
 }
 
 int get_max_screen_height()
 {
-    int const h = primary_screen_geometry().height();
+    int const h = os::primary_screen_size().height();
     return h > 0 ? h : 600;
 }
 
