@@ -2,13 +2,15 @@
 #include "qt/WindowDriver.h"
 
 #include "support/RecordingSink.h"
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <gen/qt/EventFilter.h>
 #include <gen/qt/GMainPanel.h>
 #include <gen/qt/GApp.h>
 #include <gen/qt/GSettings.h>
 #include <gen/qt/themes.h>
+
+#include "support/Fatal.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,6 @@
 #include <clocale>
 #include <cstdio>
 
-#include <unistd.h>
 
 using gen::qt::GApp;
 using gen::qt::GMainWindow;
@@ -34,13 +35,11 @@ class GAppTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        GSettings::reset_instance();
         ASSERT_NE(gApp, nullptr);
         ASSERT_EQ(gApp, qApp);
     }
-    void TearDown() override { GSettings::reset_instance(); }
 
-    test::TempSettings temp;
+    test::TempStore temp;
     test::RecordingSink sink;
 };
 
@@ -236,11 +235,5 @@ TEST_F(GAppTest, CtrlAltWheelOutsideAMainWindowPassesOn)
 // one death test here.
 TEST(GAppDeathTest, ANullWindowEndsTheProgramNamingIt)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);  // the message goes to standard output
-            gApp->add_window(nullptr);
-        },
-        testing::ExitedWithCode(1), "nullptr:win == NULL\nsrc/gen/qt/GApp.cpp\nLINE:");
+    EXPECT_FATAL_EXIT(gApp->add_window(nullptr), "nullptr:win == NULL\nsrc/gen/qt/GApp.cpp\nLINE:");
 }

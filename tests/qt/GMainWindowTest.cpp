@@ -2,7 +2,7 @@
 #include "qt/WindowDriver.h"
 
 #include "support/RecordingSink.h"
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <gen/log/GLog.h>
 #include <gen/qt/GApp.h>
@@ -36,12 +36,9 @@ namespace {
 
 class GMainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { GSettings::reset_instance(); }
-    void TearDown() override { GSettings::reset_instance(); }
-
     GNode stored_node(QString const& name) { return GSettings::instance().get_window_node(name); }
 
-    test::TempSettings temp;
+    test::TempStore temp;
     test::RecordingSink sink;
 };
 

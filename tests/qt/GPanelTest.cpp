@@ -16,9 +16,10 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "support/Fatal.h"
+
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 using gen::qt::GPanel;
 
@@ -237,21 +238,8 @@ TEST_F(GPanelTest, DialogMainPanelFillsTheDialog)
 // Each takes five seconds: the fatal handler pauses before it exits.
 TEST(GPanelDeathTest, NullWidgetAndMissingLayoutEndTheProgram)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);  // the message goes to standard output
-            GPanel panel(gen::qt::LAYOUT_VERT);
-            panel.add_widget(nullptr);
-        },
-        ::testing::ExitedWithCode(1), "nullptr:widget == NULL\nsrc/gen/qt/GPanel");
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);
-            GPanel panel;
-            panel.add_widget(new QLabel);
-        },
-        ::testing::ExitedWithCode(1), "nullptr:lay == NULL\nsrc/gen/qt/GPanel");
+    EXPECT_FATAL_EXIT(GPanel(gen::qt::LAYOUT_VERT).add_widget(nullptr), "nullptr:widget == NULL\nsrc/gen/qt/GPanel");
+    EXPECT_FATAL_EXIT(GPanel().add_widget(new QLabel), "nullptr:lay == NULL\nsrc/gen/qt/GPanel");
 }
 
 }  // namespace

@@ -2,9 +2,10 @@
 
 #include <QSlider>
 
+#include "support/Fatal.h"
+
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace styles = gen::qt::styles;
 
@@ -40,13 +41,7 @@ TEST(GStylesTest, SliderSheetsFollowThemeAndOrientation)
 // Takes five seconds: the fatal handler pauses before it exits.
 TEST(GStylesDeathTest, NullSliderEndsTheProgramWithItsName)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);  // the message goes to standard output
-            styles::set_slider_handle(nullptr, Qt::Horizontal, 0);
-        },
-        ::testing::ExitedWithCode(1), "nullptr:slider == NULL\nsrc/gen/qt/GStyles");
+    EXPECT_FATAL_EXIT(styles::set_slider_handle(nullptr, Qt::Horizontal, 0), "nullptr:slider == NULL\nsrc/gen/qt/GStyles");
 }
 
 }  // namespace

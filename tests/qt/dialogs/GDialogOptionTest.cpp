@@ -4,7 +4,7 @@
 #include "qt/WindowDriver.h"
 
 #include "support/RecordingSink.h"
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <gen/log/pp.h>
 #include <gen/qt/GButton.h>
@@ -14,6 +14,8 @@
 #include <gen/qt/GSettings.h>
 #include <gen/store/LogConfigGType.h>
 
+#include "support/Fatal.h"
+
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
@@ -21,7 +23,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <unistd.h>
 
 using gen::log::LogConfig;
 using gen::qt::GDialogOption;
@@ -33,19 +34,12 @@ class GDialogOptionTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        GSettings::reset_instance();
         win = test::open_window();
         // The dialog is reached from the options menu, which offers it only
         // while logging is on.
         QTest::keyClick(win.get(), Qt::Key_L, Qt::ControlModifier);
         ASSERT_TRUE(win->log_view()->is_enabled());
     }
-    void TearDown() override
-    {
-        win.reset();
-        GSettings::reset_instance();
-    }
-
     GDialogOption* open_dialog()
     {
         if (!test::choose_option(*win, "Options")) {
@@ -85,7 +79,7 @@ protected:
         return nullptr;
     }
 
-    test::TempSettings temp;
+    test::TempStore temp;
     test::RecordingSink sink;
     test::LogLevelGuard level{gen::log::LEVEL_TRACE};
     std::unique_ptr<test::TestWindow> win;
@@ -225,11 +219,5 @@ TEST_F(GDialogOptionTest, UntickingTimeRemovesTheTimeColumnFromFollowingLines)
 
 TEST(GDialogOptionDeathTest, ADialogWithoutOwnerEndsTheProgram)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);  // the message goes to standard output
-            GDialogOption dialog(nullptr);
-        },
-        testing::ExitedWithCode(1), "nullptr:parent == NULL\nsrc/gen/qt/dialogs/GDialogOption.cpp\nLINE:");
+    EXPECT_FATAL_EXIT(GDialogOption dialog(nullptr), "nullptr:parent == NULL\nsrc/gen/qt/dialogs/GDialogOption.cpp\nLINE:");
 }

@@ -1,10 +1,11 @@
 #include <gen/qt/event/Event.h>
 
+#include "support/Fatal.h"
+
 #include <gtest/gtest.h>
 
 #include <QPointingDevice>
 
-#include <unistd.h>
 
 namespace ev = gen::qt::event;
 
@@ -116,13 +117,6 @@ TEST(EventKey, ModifierKeysAndSequenceText)
 
 TEST(EventDeathTest, NullEventIsFatalWithTheExpressionAndSource)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     QMouseEvent const* event = nullptr;
-    // The fatal message goes to standard output; death tests read stderr.
-    EXPECT_EXIT(
-        {
-            ::dup2(STDERR_FILENO, STDOUT_FILENO);
-            ev::mouse::is_left(event);
-        },
-        testing::ExitedWithCode(1), "nullptr:event == NULL\nsrc/gen/qt/event/Event.cpp\nLINE:");
+    EXPECT_FATAL_EXIT(ev::mouse::is_left(event), "nullptr:event == NULL\nsrc/gen/qt/event/Event.cpp\nLINE:");
 }

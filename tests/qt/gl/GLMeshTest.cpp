@@ -10,7 +10,7 @@
 #include <gen/tools/xprintf.h>
 
 #include "support/RecordingSink.h"
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <QImage>
 
@@ -58,13 +58,6 @@ GLMesh& add_sphere(SceneWindow& w, unsigned int id, float radius, glm::vec4 cons
 
 class GLMeshRenderTest : public ::testing::Test {
 protected:
-    void SetUp() override { gen::qt::GSettings::reset_instance(); }
-    void TearDown() override
-    {
-        window.reset();
-        gen::qt::GSettings::reset_instance();
-    }
-
     SceneWindow& start(std::function<void(SceneWindow&)> build)
     {
         window = std::make_unique<SceneWindow>();
@@ -85,7 +78,7 @@ protected:
         });
     }
 
-    test::TempSettings settings;
+    test::TempStore settings;
     std::unique_ptr<SceneWindow> window;
 };
 

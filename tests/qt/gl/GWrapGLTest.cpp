@@ -5,7 +5,7 @@
 #include <gen/qt/GSettings.h>
 #include <gen/qt/gl/GWrapGL.h>
 
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <QLayout>
 #include <QPointer>
@@ -17,8 +17,7 @@ using gen::qt::gl::GWrapGL;
 
 TEST(GWrapGL, HoldsTheWindowContainerWithoutMarginsAndOwnsTheWindow)
 {
-    test::TempSettings settings;
-    gen::qt::GSettings::reset_instance();
+    test::TempStore settings;
     auto* window = new test::SceneWindow();
     QPointer<QWindow> watch(window);
     {
@@ -33,5 +32,4 @@ TEST(GWrapGL, HoldsTheWindowContainerWithoutMarginsAndOwnsTheWindow)
         EXPECT_FALSE(watch.isNull());
     }
     EXPECT_TRUE(watch.isNull());  // deleted with its container
-    gen::qt::GSettings::reset_instance();
 }

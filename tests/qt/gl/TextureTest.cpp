@@ -8,7 +8,7 @@
 #include <gen/qt/gl/texture.h>
 
 #include "support/RecordingSink.h"
-#include "support/TempSettings.h"
+#include "support/TempStore.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -41,17 +41,10 @@ class TextureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gen::qt::GSettings::reset_instance();
         window = std::make_unique<SceneWindow>();
         ASSERT_TRUE(window->show_and_wait(QSize(200, 200)));
         window->makeCurrent();
     }
-    void TearDown() override
-    {
-        window.reset();
-        gen::qt::GSettings::reset_instance();
-    }
-
     // Level `level` of texture `id` as RGBA bytes, rows in upload order.
     QImage read_back(unsigned int id, int level = 0)
     {
@@ -71,7 +64,7 @@ protected:
         return out;
     }
 
-    test::TempSettings settings;
+    test::TempStore settings;
     test::LogLevelGuard level{gen::log::LEVEL_DEBUG};
     test::RecordingSink sink;
     std::unique_ptr<SceneWindow> window;
