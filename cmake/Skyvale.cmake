@@ -16,11 +16,18 @@ if(SKYVALE_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(SKYVALE_COVERAGE)
+  # Unoptimised, so each source line maps to code gcov can count.
+  add_compile_options(--coverage -O0)
+  add_link_options(--coverage)
+endif()
+
 # Source paths in diagnostics (null checks print __FILE__) are relative to the
 # project root, so messages do not depend on where the tree was checked out.
 add_compile_options("-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=")
 
-# skyvale_target(<target>): warnings and the source root include path.
+# skyvale_target(<target>): turns on the project's warnings (-Wall -Wextra)
+# for one of our own targets.
 function(skyvale_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
 endfunction()

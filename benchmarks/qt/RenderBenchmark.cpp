@@ -11,7 +11,7 @@
 //   texture::load(path) call.
 #include <gen/qt/gl/AbstractGLComponent.h>
 #include <gen/qt/gl/ObjectGraph.h>
-#include <gen/qt/gl/mesh.h>
+#include <gen/qt/gl/mesh_generators.h>
 #include <gen/qt/gl/texture.h>
 
 #include <QApplication>

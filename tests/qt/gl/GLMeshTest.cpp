@@ -6,7 +6,7 @@
 
 #include <gen/log/GLog.h>
 #include <gen/qt/GSettings.h>
-#include <gen/qt/gl/mesh.h>
+#include <gen/qt/gl/mesh_generators.h>
 #include <gen/tools/xprintf.h>
 
 #include "support/RecordingSink.h"

@@ -1,4 +1,4 @@
-#include <gen/qt/gl/mesh.h>
+#include <gen/qt/gl/mesh_generators.h>
 
 #include <gen/log/GLog.h>
 

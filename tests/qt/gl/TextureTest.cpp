@@ -4,7 +4,7 @@
 
 #include <gen/log/GLog.h>
 #include <gen/qt/GSettings.h>
-#include <gen/qt/gl/mesh.h>
+#include <gen/qt/gl/mesh_generators.h>
 #include <gen/qt/gl/texture.h>
 
 #include "support/RecordingSink.h"

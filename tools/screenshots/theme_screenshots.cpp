@@ -2,7 +2,7 @@
 // lines, and saves one PNG per theme (plus a 4x close-up of the tool buttons)
 // into the folder given on the command line. Needs a display (Xvfb); uses a
 // private settings location, never the user's.
-#include "TestWindow.h"
+#include "qt/TestWindow.h"
 
 #include "support/TempSettings.h"
 

@@ -17,7 +17,7 @@
 #include <QPen>
 #include <QStringList>
 
-#include "BundleContents.h"
+#include "res/BundleContents.h"
 
 #include <cstdio>
 #include <iterator>

@@ -1,7 +1,7 @@
 // Cost of building the scene geometry on the CPU: the planet sphere and the
 // city population cylinders, as the planet view builds them at start-up.
 #include <gen/log/GLog.h>
-#include <gen/qt/gl/mesh.h>
+#include <gen/qt/gl/mesh_generators.h>
 
 #include <benchmark/benchmark.h>
 
