@@ -1,0 +1,235 @@
+#include "GLPlanet.h"
+
+#include <gen/log/pp.h>
+#include <gen/math/sphere.h>
+#include <gen/qt/GApp.h>
+#include <gen/qt/gl/colors.h>
+#include <gen/qt/gl/mesh_generators.h>
+#include <gen/qt/themes.h>
+#include <gen/tools/os.h>
+#include <gen/tools/strings.h>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPointer>
+
+#include <cmath>
+
+namespace gl = gen::qt::gl;
+using gen::qt::gl::glTools::City;
+
+GLPlanet::GLPlanet()
+{
+    cam.ini(glm::vec3(0.0f, 0.0f, 5.0f), 45.0f, 1.0f, 0.1f, 100.0f, 5.0f);
+    camOrigin = cam;
+    camSaved = cam;
+    light.vPos = glm::vec3(1.0f, 1.0f, 5.0f);
+    light.vColor = glm::vec3(1.0f, 1.0f, 1.0f);
+    light.intensity = 1.0f;
+    lightSaved = light;
+    if (gen::qt::gApp != nullptr) {
+        // The application outlives views; a guarded pointer keeps a pinch
+        // after this view is gone from reaching it.
+        QPointer<GLPlanet> self(this);
+        gen::qt::gApp->lisZoom += [self](float const& factor) {
+            if (self.isNull()) {
+                return;
+            }
+            self->cam.set_fov_zoom((factor - 1.0f) * 5.0f);
+            self->timeBarrier.set_active(600);
+            self->update();
+        };
+    }
+}
+
+GLPlanet::~GLPlanet() = default;
+
+void GLPlanet::ini_gl()
+{
+    if (!ini_and_check_gl(3, 0)) {
+        gen::pp_error("GLPlanet::initializeGL, problems with gl");
+        return;
+    }
+    gen::pp("GLPlanet::initializeGL - OK");
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_TRUE);
+    if (!gen::os::is_wasm()) {
+        char const* vendor = gl_text(GL_VENDOR);
+        char const* renderer = gl_text(GL_RENDERER);
+        gen::pp_info("GL_VERSION: $", gl_text(GL_VERSION));
+        gen::pp_info("GL_VENDOR:   $", vendor != nullptr ? vendor : "");
+        if (renderer != nullptr) {
+            gen::pp_info("GL_RENDERER: $", renderer);
+        }
+    }
+    gl_clear_color(Qt::black);
+    init_shader();
+
+    mfState.set_rotation_cam(true);
+    mfState.set_light_follow_cam(true);
+    camSaved = cam;
+    lightSaved = light;
+
+    gl::GLMesh& root = graph.ensure_root();
+    gl::mesh::create_sphere(root, 1.0f, 60, 60, gl::col::green);
+    if (!root.load_texture(shader, sTexture, Qt::Horizontal)) {
+        gen::pp_error("GLEarth::initializeGL, problems *** loading texture <<<$>>>", sTexture);
+        gen::pp_error("$", sTexture);
+    }
+    root.create_buffer_bind(shader);
+    root.set_rotation(0.0, 0.0);
+    root.name = "earth";
+
+    unsigned int id = 2;
+    gl::glTools::create_cities_europe(cities, id);
+    gl::glTools::create_cities_america(cities, id);
+    gl::glTools::create_cities_asia(cities, id);
+    gl::glTools::create_cities_africa(cities, id);
+    gl::glTools::create_cities_oceania(cities, id);
+    for (City const& city : cities) {
+        city.create_mesh_cylinder(shader, graph, root, gl::col::green, gl::col::gray, gl::col::yellow)
+            ->idRollOver = kHighlightId;
+    }
+    City const zero{kHighlightId, "zero", 0.0f, 0.0f, 10000000};
+    gl::GLMesh* highlight = zero.create_mesh_cylinder(shader, graph, root, gl::col::green, gl::col::red, gl::col::blue);
+    highlight->set_clone(true);
+    gen::pp("city mesh:$", highlight);
+    gen::pp_info("CITIES:$", id - 1);
+    graph.transform();
+    ini_other();
+    gen::pp("GLPlanet::~initializeGL");
+}
+
+void GLPlanet::ini_other()
+{
+    trackBall.lisRotation += [this](glm::mat4 const&) {
+        if (!lisViewChanged.empty()) {
+            lisViewChanged.fire_event();
+        }
+        update();
+    };
+}
+
+gen::math::ViewPort GLPlanet::get_viewport() const
+{
+    return {static_cast<float>(width()), static_cast<float>(height())};
+}
+
+glm::mat4 GLPlanet::start_orientation()
+{
+    gl::BaseFigure start;
+    start.set_rotation(0.0, 0.0);
+    return start.matModel;
+}
+
+glm::mat4 GLPlanet::get_planet_turn()
+{
+    glm::mat4 const model = graph.get_root().matModel;
+    glm::mat4 const start = start_orientation();
+    // Exactly the identity in the start orientation, so picking there is the
+    // plain world-frame picking bit for bit.
+    return model == start ? glm::mat4(1.0f) : model * glm::inverse(start);
+}
+
+void GLPlanet::resizeGL(int w, int h)
+{
+    // Qt sets the device-pixel viewport before every paint; this keeps a
+    // direct paint outside Qt's cycle (e.g. a grab) covering the whole window
+    // on scaled screens too.
+    gen::math::ViewPort const vp{static_cast<float>(w), static_cast<float>(h)};
+    float const ratio = static_cast<float>(devicePixelRatio());
+    if (QOpenGLContext::currentContext() == context() && context() != nullptr) {
+        gl_Viewport(gen::math::ViewPort{vp.width * ratio, vp.height * ratio});
+    }
+    gen::pp_trace("GLPlanet::resizeGL, viewPort:$", vp);
+}
+
+void GLPlanet::paintGL()
+{
+    float aspect = static_cast<float>(width()) / static_cast<float>(height());
+    if (!std::isfinite(aspect)) {
+        aspect = 1.0f;
+    }
+    ++counterPaint;
+    gen::pp_trace("GLEarth::paintGL, counterPaint:$", counterPaint);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_TRUE);
+    shader.use();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    shader.set_light_pos(light.vPos);
+    shader.set_light_color(light.vColor);
+    shader.set_light_itensity(light.intensity);
+    float const f = 1.0f / std::tan(glm::radians(cam.fov) / 2.0f);
+    glm::mat4 projection(0.0f);
+    projection[0][0] = f / aspect;
+    projection[1][1] = f;
+    projection[2][2] = -(cam.zFar + cam.zNear) / (cam.zFar - cam.zNear);
+    projection[2][3] = -1.0f;
+    projection[3][2] = -(2.0f * cam.zFar * cam.zNear) / (cam.zFar - cam.zNear);
+    graph.render(shader, projection, cam.get_view_matrix());
+}
+
+void GLPlanet::paintOverGL()
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.save();
+    if (seeCoordinates && !sGeoInfo.isEmpty()) {
+        painter.save();
+        painter.setFont(gen::qt::themes::get_mono_font());
+        QFont measured = painter.font();
+        measured.setPixelSize(16);
+        if (measured.pixelSize() <= 0) {
+            measured.setPointSize(18);
+        }
+        QRect text = QFontMetrics(measured).boundingRect(sGeoInfo);
+        text.moveTopLeft(QPoint(20, 20));
+        QRect const box(QPoint(14, 14), QPoint(text.right() + 6, text.bottom() + 6));
+        painter.fillRect(box, QColor(255, 255, 255, 128));
+        painter.setPen(Qt::black);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, sGeoInfo);
+        painter.restore();
+    }
+    painter.setPen(QPen(Qt::red, 1));
+    QPointF const m = get_viewport().middle();
+    painter.drawLine(QPointF(m.x(), m.y() - 20), QPointF(m.x(), m.y() + 20));
+    painter.drawLine(QPointF(m.x() - 20, m.y()), QPointF(m.x() + 20, m.y()));
+    painter.restore();
+}
+
+void GLPlanet::reset_view_and_model()
+{
+    cam = camOrigin;
+    light.vPos = glm::vec3(1.0f, 1.0f, 5.0f);
+    camSaved = camOrigin;
+    lightSaved = light;
+    graph.get_root().set_rotation(0.0, 0.0);
+    graph.transform();
+}
+
+void GLPlanet::show_geo_coordinate(QPoint const& point)
+{
+    glm::vec2 const g = gen::math::sphere::get_geo_coordinate(cam, get_viewport(), point, get_planet_turn());
+    gen::pp_trace("GLPlanet::show_geo_coordinate, pos: $", g);
+    graph.clear_roll_over();
+    City const city = City::city_from_coordinate(cities, g);
+    if (city) {
+        gen::pp_trace("city:$", city);
+        sGeoInfo = QString::fromStdString(gen::str::xprintF(0, "$, citizen :$, lat:$, lon:$", city.name,
+                                                            gen::str::format_1000(city.citizens), city.lat,
+                                                            city.lon));
+        graph.get_mesh(city.id).set_rollover(true);
+    } else {
+        sGeoInfo = QString::fromStdString(gen::str::xprintF(0, "$", g));
+    }
+    transform_and_update();
+}
+
+void GLPlanet::transform_and_update()
+{
+    graph.transform();
+    update();
+}
