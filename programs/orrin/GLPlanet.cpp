@@ -156,6 +156,12 @@ void GLPlanet::paintGL()
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_TRUE);
+    // Every mesh is closed and winds its outside faces alike (counter-
+    // clockwise on the screen): the far side of the sphere and of each
+    // cylinder need not be rasterised at all.
+    glEnable(GL_CULL_FACE);
+    glFrontFace(GL_CW);
+    glCullFace(GL_BACK);
     shader.use();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     shader.set_light_pos(light.vPos);
@@ -169,6 +175,8 @@ void GLPlanet::paintGL()
     projection[2][3] = -1.0f;
     projection[3][2] = -(2.0f * cam.zFar * cam.zNear) / (cam.zFar - cam.zNear);
     graph.render(shader, projection, cam.get_view_matrix());
+    // The overlay painter draws its glyphs with either winding.
+    glDisable(GL_CULL_FACE);
 }
 
 void GLPlanet::paintOverGL()

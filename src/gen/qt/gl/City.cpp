@@ -203,9 +203,15 @@ City City::city_from_coordinate(std::vector<City> const& cities, glm::vec2 const
     glm::vec3 const p = gen::math::sphere::latlon_to_vec(latLon.x, latLon.y);
     City result;
     float best = std::numeric_limits<float>::max();
+    // acos only for cities that can be within the radius; the margin keeps
+    // every city whose angle rounds to the radius.
+    float const minDot = std::cos(kSearchRadius) - 1e-6f;
     for (City const& city : cities) {
-        glm::vec3 const q = gen::math::sphere::latlon_to_vec(city.lat, city.lon);
-        float const angle = std::acos(std::clamp(glm::dot(p, q), -1.0f, 1.0f));
+        float const dot = glm::dot(p, gen::math::sphere::latlon_to_vec(city.lat, city.lon));
+        if (dot < minDot) {
+            continue;
+        }
+        float const angle = std::acos(std::clamp(dot, -1.0f, 1.0f));
         if (angle <= kSearchRadius && angle < best) {
             result = city;
             best = angle;
