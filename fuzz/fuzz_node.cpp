@@ -2,7 +2,7 @@
 // of the bytes, so the fuzzer reaches the binary reader behind the header.
 #include <gen/store/GNode.h>
 
-#include "support/SampleNodes.h"  // registers every stored type
+#include "support/SampleNodes.h"  // registers the stored types the seeds use
 
 #include <QByteArray>
 #include <QString>

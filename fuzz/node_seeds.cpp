@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         return 1;
     }
     int index = 0;
-    for (QString const& text : test::sample_node_texts()) {
+    for (QString const& text : test::samples().texts()) {
         QFile file(folder.filePath(QString("seed_%1").arg(index++)));
         if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromBase64(text.toLatin1())) < 0) {
             return 1;

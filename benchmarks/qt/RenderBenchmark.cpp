@@ -10,7 +10,6 @@
 //   timed by hand and reported as counters in ms, plus the whole
 //   texture::load(path) call.
 #include <gen/qt/gl/AbstractGLComponent.h>
-#include <gen/qt/gl/ObjectGraph.h>
 #include <gen/qt/gl/mesh_generators.h>
 #include <gen/qt/gl/texture.h>
 
@@ -37,14 +36,7 @@ class BenchWindow : public gen::qt::gl::AbstractGLComponent {
 public:
     void ini_gl() override
     {
-        ok = ini_and_check_gl(3, 0);
-        if (!ok) {
-            return;
-        }
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
-        gl_clear_color(Qt::black);
-        init_shader();
+        ok = standard_gl_setup(Qt::black);
     }
 
     // The planet view's scene: textured sphere and 120 cylinders standing on
@@ -104,7 +96,6 @@ public:
         return isValid() && ok;
     }
 
-    gen::qt::gl::ObjectGraph graph;
     bool ok = false;
 };
 

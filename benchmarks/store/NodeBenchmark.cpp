@@ -23,7 +23,7 @@ QVariantMap as_variant_map(gen::store::GNode const& node)
 
 void BM_NodeTextRoundTrip(benchmark::State& state)
 {
-    gen::store::GNode const node = test::window_node();
+    gen::store::GNode const node = test::samples().window();
     for (auto _ : state) {
         QString const text = node.to_base_64_string();
         gen::store::GNode read = gen::store::GNode::from_qstring(text);
@@ -34,7 +34,7 @@ BENCHMARK(BM_NodeTextRoundTrip)->Unit(benchmark::kMicrosecond);
 
 void BM_NodeBinaryRoundTrip(benchmark::State& state)
 {
-    gen::store::GNode const node = test::window_node();
+    gen::store::GNode const node = test::samples().window();
     for (auto _ : state) {
         QByteArray bytes;
         {
@@ -51,7 +51,7 @@ BENCHMARK(BM_NodeBinaryRoundTrip)->Unit(benchmark::kMicrosecond);
 
 void BM_QVariantMapRoundTrip(benchmark::State& state)
 {
-    QVariantMap const map = as_variant_map(test::window_node());
+    QVariantMap const map = as_variant_map(test::samples().window());
     for (auto _ : state) {
         QByteArray bytes;
         {

@@ -106,6 +106,12 @@ public:
         }
     }
 
+    // Drops the entry `key` (as append or += returned it), so a subscriber
+    // that goes away before the listener leaves nothing behind. False when
+    // there is no such entry. Safe from inside a callback: firing runs from a
+    // snapshot.
+    bool remove(std::string const& key) { return items->erase(key) != 0; }
+
     std::size_t size() const { return items->size(); }
     bool empty() const { return items->empty(); }
 

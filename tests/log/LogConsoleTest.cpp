@@ -1,71 +1,50 @@
 #include <gen/log/LogConsole.h>
+#include <gen/tools/xprintf.h>
 
 #include "support/RecordingSink.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <thread>
 
 using namespace gen::log;
 
 namespace {
-// Registers the console sink for one test with the given columns.
-class ConsoleScope {
-public:
-    explicit ConsoleScope(unsigned int bits)
-    {
-        consoleLogger.logConfig.logControl.set(bits);
-        add_log_appender(&consoleLogger);
-    }
-    ~ConsoleScope() { remove_log_appender(&consoleLogger); }
-};
+// Runs `body` with the console sink registered for the given columns, answers what it wrote.
+std::string console_output(unsigned int bits, std::function<void()> const& body)
+{
+    testing::internal::CaptureStdout();
+    consoleLogger.logConfig.logControl.set(bits);
+    add_log_appender(&consoleLogger);
+    body();
+    remove_log_appender(&consoleLogger);
+    return testing::internal::GetCapturedStdout();
+}
 }  // namespace
 
-TEST(LogConsole, WritesPrefixTextAndLineFeed)
+TEST(LogConsole, WritesPrefixTextAndLineFeedOnlyWhenEnabled)
 {
     test::LogLevelGuard level(LEVEL_DEBUG);
-    ConsoleScope console(control::ENABLED | control::LEVEL);
-    testing::internal::CaptureStdout();
-    log_string(LEVEL_INFO, "hello");
-    log_string(LEVEL_ERROR, static_cast<char const*>(nullptr));
-    log_string(LEVEL_TRACE, "filtered");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[INF]  hello\n[ERR]  nullptr\n");
+    auto const twoLines = [] {
+        log_string(LEVEL_ERROR, static_cast<char const*>(nullptr));
+        log_string(LEVEL_TRACE, "filtered");
+    };
+    EXPECT_EQ(console_output(control::ENABLED | control::LEVEL, twoLines), "[ERR]  nullptr\n");
+    EXPECT_EQ(console_output(control::LEVEL, twoLines), "");
 }
 
-TEST(LogConsole, DisabledConsoleWritesNothing)
-{
-    test::LogLevelGuard level(LEVEL_DEBUG);
-    ConsoleScope console(control::LEVEL);
-    testing::internal::CaptureStdout();
-    log_string(LEVEL_INFO, "hidden");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-}
-
-TEST(LogConsole, StartUpEnablesEveryColumn)
-{
-    test::LogLevelGuard level(LEVEL_DEBUG);
-    testing::internal::CaptureStdout();
-    start_console_logging();
-    log_string(LEVEL_DEBUG, "text");
-    remove_log_appender(&consoleLogger);
-    std::string const out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(consoleLogger.logConfig.logControl.get(), control::CONSOLE_DEFAULT);
-    EXPECT_TRUE(gen::is_main_thread());
-    QRegularExpression const line(R"(^\[\d{6}\] \[DEB\] \[\d\d:\d\d:\d\d,\d{6}\] \[\d{4}\] text\n$)");
-    EXPECT_TRUE(line.match(QString::fromStdString(out)).hasMatch()) << out;
-}
-
-TEST(LogConsole, LinesFromManyThreadsNeverInterleave)
+TEST(LogConsole, StartUpEnablesEveryColumnAndLinesFromManyThreadsNeverInterleave)
 {
     test::LogLevelGuard level(LEVEL_TRACE);
     constexpr int kThreads = 4;
     constexpr int kLines = 500;
-    testing::internal::CaptureStdout();
-    {
-        ConsoleScope console(control::CONSOLE_DEFAULT);
+    std::string const out = console_output(0, [] {
+        remove_log_appender(&consoleLogger);
+        start_console_logging();
         std::vector<std::thread> threads;
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([t] {
@@ -79,19 +58,40 @@ TEST(LogConsole, LinesFromManyThreadsNeverInterleave)
         for (auto& thread : threads) {
             thread.join();
         }
-    }
-    QStringList const lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
+    });
+    EXPECT_EQ(consoleLogger.logConfig.logControl.get(), control::CONSOLE_DEFAULT);
+    EXPECT_TRUE(gen::is_main_thread());
+    QStringList const lines = QString::fromStdString(out).split('\n');
     ASSERT_EQ(lines.size(), kThreads * kLines + 1);  // the last element follows the final line feed
     EXPECT_TRUE(lines.back().isEmpty());
-    QRegularExpression const whole(R"(^\[(\d{6,})\] \[DEB\] \[[\d:,]+\] \[\d{4}\] ([a-d])\2{199}$)");
-    unsigned int previous = 0;
+    QRegularExpression const whole(R"(^\[(\d{6,})\] \[DEB\] \[\d\d:\d\d:\d\d,\d{6}\] \[\d{4}\] ([a-d])\2{199}$)");
     for (int i = 0; i < lines.size() - 1; ++i) {
         auto const match = whole.match(lines[i]);
         ASSERT_TRUE(match.hasMatch()) << lines[i].toStdString();
-        unsigned int const number = match.captured(1).toUInt();
-        if (i > 0) {
-            ASSERT_EQ(number, previous + 1);
-        }
-        previous = number;
+        ASSERT_TRUE(i == 0 || match.captured(1).toUInt() == whole.match(lines[i - 1]).captured(1).toUInt() + 1) << i;
     }
+}
+
+TEST(LogConfig, StoredAsFourWordsInFieldOrderWithPresetsAndTextForms)
+{
+    LogConfig config;
+    config.digits = 1;
+    config.logLevel = 2;
+    config.logControl.set(3);
+    config.fontSize = 4;
+    unsigned int words[4];
+    static_assert(sizeof(LogConfig) == sizeof words);
+    std::memcpy(words, &config, sizeof words);
+    EXPECT_EQ(words[0] * 1000 + words[1] * 100 + words[2] * 10 + words[3], 1234u);
+    config = LogConfig();
+    config.ini();
+    testing::internal::CaptureStdout();
+    config.show();  // the control word only as set or not
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "LogConfig:\n   logControl:1\n   digits:6\n   logLevel:3\n   fontSize:10\n");
+    EXPECT_EQ(config.to_string(), QStringLiteral("LogConfig, DISABLED,  DEB, logControl:990, digits:6"));
+    config.ini_mobile();
+    config.logLevel = 0;
+    // The formatter renders it through to_string().
+    EXPECT_EQ(gen::str::xprintF(0, "<$>", config), "<LogConfig, ERR, logControl:1048640, digits:6>");
 }

@@ -1,172 +1,183 @@
+#include <gen/log/pp.h>
 #include <gen/qt/GLogView.h>
+#include <gen/qt/GPanelLogView.h>
 
-#include <gen/log/GLog.h>
-
-#include "support/RecordingSink.h"
+#include "qt/Contrast.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QScrollBar>
+#include <QRegularExpression>
 #include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <thread>
+#include <utility>
 
 using gen::qt::GLogView;
+using gen::qt::GPanelLogView;
+using namespace gen::log;
 
 namespace {
 
-QColor block_background(GLogView const& view, int block)
+using Colours = std::pair<QColor, QColor>;  // text, background
+
+Colours level_colours(unsigned int theme, int level)
 {
-    return view.document()->findBlockByNumber(block).blockFormat().background().color();
+    return {GLogView::text_color(theme, level), GLogView::background_color(theme, level)};
 }
 
-QColor block_text(GLogView const& view, int block)
+// A shown line's colours: its first character's and its block's background.
+Colours line_colours(GLogView const& view, int line)
 {
-    QTextBlock const b = view.document()->findBlockByNumber(block);
-    // The format of the first character of the block.
-    QTextCursor cursor(b);
+    QTextCursor cursor(view.document()->findBlockByNumber(line));
     cursor.movePosition(QTextCursor::NextCharacter);
-    return cursor.charFormat().foreground().color();
+    return {cursor.charFormat().foreground().color(), cursor.blockFormat().background().color()};
 }
 
-}  // namespace
-
-// WCAG contrast ratio of two colours (1 = none, 21 = black on white).
-static double contrast(QColor const& a, QColor const& b)
+// Runs the queued hand-overs of lines to the views.
+QStringList drained_lines(GPanelLogView const& panel)
 {
-    auto luminance = [](QColor const& c) {
-        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    double const la = luminance(a);
-    double const lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    QCoreApplication::sendPostedEvents();
+    QString const text = panel.get_view()->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QChar('\n'));
 }
 
-TEST(GLogViewColours, EveryLevelStaysReadableInEveryTheme)
+std::unique_ptr<GPanelLogView> enabled_panel()
+{
+    auto panel = std::make_unique<GPanelLogView>();
+    panel->logConfig.logLevel = LEVEL_TRACE;
+    panel->set_enabled(true);
+    return panel;
+}
+
+// Every level is readable in every theme; odd levels take the nearest
+// level's colours, unknown themes white on black. The first line reuses the
+// empty first block. A line keeps the colours of its level in the theme of
+// its time; a theme switch repaints only the background. The oldest lines go
+// beyond the cap.
+TEST(GLogView, LinesKeepReadableColoursOfTheirLevelAndThemeUpToTheCap)
 {
     for (unsigned int theme = 0; theme <= 2; ++theme) {
         for (int level = 0; level <= 4; ++level) {
-            EXPECT_GE(contrast(GLogView::text_color(theme, level), GLogView::background_color(theme, level)), 3.0)
-                << "theme " << theme << " level " << level;
+            Colours const c = level_colours(theme, level);
+            EXPECT_GE(test::contrast(c.first, c.second), 3.0) << "theme " << theme << " level " << level;
         }
+        EXPECT_EQ(level_colours(theme, -1), level_colours(theme, 0)) << theme;
+        EXPECT_EQ(level_colours(theme, 9), level_colours(theme, 4)) << theme;
     }
-}
-
-TEST(GLogViewColours, UnknownThemeIsWhiteOnBlackAndOddLevelsTakeTheNearestLevel)
-{
-    for (int level = -1; level <= 6; ++level) {
-        EXPECT_EQ(GLogView::text_color(3, level), QColor(Qt::white));
-        EXPECT_EQ(GLogView::background_color(3, level), QColor(Qt::black));
-    }
-    EXPECT_EQ(GLogView::background_color(0, -1), GLogView::background_color(0, 0));
-    EXPECT_EQ(GLogView::text_color(0, 9), GLogView::text_color(0, 4));
-    EXPECT_EQ(GLogView::text_color(1, 5), GLogView::text_color(1, 4));
-}
-
-TEST(GLogView, DropsTheOldestLinesBeyondTheCap)
-{
+    EXPECT_EQ(level_colours(3, 2), (Colours{Qt::white, Qt::black}));
     GLogView view;
-    EXPECT_TRUE(view.isReadOnly());
-    for (int i = 0; i < GLogView::MAX_LINES + 3; ++i) {
+    view.adapt_to_settings(0);
+    for (int level = 0; level <= 4; ++level) {
+        view.append_line(level == 2 ? QString() : QString("normal %1").arg(level), level);
+    }
+    EXPECT_EQ(view.toPlainText(), "normal 0\nnormal 1\n\nnormal 3\nnormal 4");
+    view.adapt_to_settings(1);
+    view.append_line("dark trace", 4);
+    for (int level : {0, 1, 3, 4}) {  // an empty line has no character to read
+        EXPECT_EQ(line_colours(view, level), level_colours(0, level)) << level;
+    }
+    EXPECT_EQ(line_colours(view, 5), level_colours(1, 4));
+    QPalette const pal = view.palette();
+    EXPECT_EQ(Colours(pal.color(QPalette::Text), pal.color(QPalette::Base)), level_colours(1, 3));
+    for (int i = 0; i < GLogView::MAX_LINES; ++i) {
         view.append_line(QString::number(i), 3);
     }
     EXPECT_EQ(view.document()->blockCount(), GLogView::MAX_LINES);
-    EXPECT_EQ(view.document()->firstBlock().text(), "3");
-    EXPECT_EQ(view.document()->lastBlock().text(), QString::number(GLogView::MAX_LINES + 2));
-}
-
-TEST(GLogView, FirstLineReusesTheEmptyFirstBlock)
-{
-    GLogView view;
-    view.adapt_to_settings(0);
-    view.append_line("first", 0);
-    EXPECT_EQ(view.document()->blockCount(), 1);
-    EXPECT_EQ(view.toPlainText(), "first");
-    view.append_line("second", 2);
-    view.append_line("", 3);
-    view.append_line("fourth", 4);
-    EXPECT_EQ(view.document()->blockCount(), 4);
-    EXPECT_EQ(view.toPlainText(), "first\nsecond\n\nfourth");
-
-    // After clear() the first line reuses the block again.
-    view.clear();
-    view.append_line("again", 1);
-    EXPECT_EQ(view.toPlainText(), "again");
-    EXPECT_EQ(block_background(view, 0), GLogView::background_color(0, 1));
-}
-
-TEST(GLogView, EachLineCarriesTheColoursOfItsLevel)
-{
-    GLogView view;
-    view.adapt_to_settings(0);
-    for (int level = 0; level <= 4; ++level) {
-        view.append_line(QString("line %1").arg(level), level);
-    }
-    for (int level = 0; level <= 4; ++level) {
-        EXPECT_EQ(block_background(view, level), GLogView::background_color(0, level)) << level;
-        EXPECT_EQ(block_text(view, level), GLogView::text_color(0, level)) << level;
-    }
-}
-
-TEST(GLogView, ThemeSwitchChangesBackgroundAndKeepsOldLines)
-{
-    GLogView view;
-    view.adapt_to_settings(0);
-    view.append_line("normal error", 0);
-    view.append_line("normal trace", 4);
-
-    view.adapt_to_settings(1);
-    EXPECT_EQ(view.get_theme(), 1u);
-    EXPECT_TRUE(view.autoFillBackground());
-    EXPECT_EQ(view.palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(view.palette().color(QPalette::Base), QColor(Qt::black));
-
-    view.append_line("dark trace", 4);
-    EXPECT_EQ(block_background(view, 0), QColor(Qt::red).lighter(150));
-    EXPECT_EQ(block_text(view, 1), QColor(Qt::blue).darker(200));
-    EXPECT_EQ(block_background(view, 1), QColor(Qt::lightGray).lighter(120));
-    EXPECT_EQ(block_text(view, 2), QColor(Qt::yellow).darker(200));
-    EXPECT_EQ(block_background(view, 2), QColor(Qt::black));
-
-    view.adapt_to_settings(2);
-    EXPECT_EQ(view.palette().color(QPalette::Window), QColor("#192819"));
-}
-
-TEST(GLogView, FollowsTheEndAndScrollsBackToTheLeft)
-{
-    GLogView view;
-    view.resize(200, 100);
+    EXPECT_EQ(view.document()->firstBlock().text(), "0");
     view.show();
-    for (int i = 0; i < 50; ++i) {
-        view.append_line(QString("line %1 ").arg(i) + QString(300, QChar('x')), 3);
-    }
-    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
-    view.append_line("last", 3);
-    EXPECT_TRUE(view.textCursor().atEnd());
-    EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
-    // The last line is in sight.
-    EXPECT_TRUE(view.viewport()->rect().contains(view.cursorRect().center()));
-    EXPECT_GT(view.verticalScrollBar()->value(), 0);
-}
-
-TEST(GLogView, DoubleClickOnlyLogsTheEvent)
-{
-    test::LogLevelGuard level(gen::log::LEVEL_DEBUG);
-    test::RecordingSink sink;
-    GLogView view;
-    view.resize(200, 100);
-    view.show();
-    view.append_line("some words here", 3);
-    view.moveCursor(QTextCursor::Start);
     QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), view.viewport()->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view.viewport(), &click);
-    EXPECT_TRUE(sink.contains("GLogView::mouseDoubleClickEvent, e:QMouseEvent, {LEFT}, {}, at 5,5"));
-    EXPECT_FALSE(view.textCursor().hasSelection());
+    EXPECT_FALSE(view.textCursor().hasSelection());  // a double click selects nothing
 }
+
+// The sink never writes into the view itself: lines arrive from the event
+// loop, only while enabled and added, filtered by the panel's level (other
+// sinks still get them), with the panel's columns and their level's colours.
+TEST(GPanelLogView, LinesArriveFromTheEventLoopFilteredWithColumns)
+{
+    test::LogCapture console(LEVEL_TRACE);
+    GPanelLogView panel;
+    panel.logConfig.logLevel = LEVEL_INFO;
+    gen::pp_warn("while disabled");
+    panel.set_enabled(true);
+    gen::pp_trace("a trace line");
+    gen::pp_warn("careful");
+    EXPECT_TRUE(panel.get_view()->toPlainText().isEmpty() && console.contains("a trace line"));
+    panel.logConfig.logControl.set_bits(control::NUMBER | control::LEVEL | control::TIME | control::THREAD, true);
+    gen::pp_info("all columns");
+    panel.remove_appender();
+    gen::pp_warn("after removal");
+    QStringList const lines = drained_lines(panel);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], "careful");
+    QRegularExpression const full(R"(^\[\d{6}\] \[INF\] \[[0-9:,]+\] \[\d{4}\] all columns$)");
+    EXPECT_TRUE(full.match(lines[1]).hasMatch()) << lines[1].toStdString();
+    EXPECT_EQ(line_colours(*panel.get_view(), 0), level_colours(panel.get_view()->get_theme(), LEVEL_WARN));
+    EXPECT_TRUE(panel.is_enabled() && panel.isVisible());
+    panel.set_enabled(false);
+    EXPECT_FALSE(panel.is_enabled() || panel.isVisible());
+    panel.set_font_size(0);  // refused
+    EXPECT_EQ(panel.get_view()->font().pointSize(), panel.get_font_size());
+}
+
+TEST(GPanelLogView, WorkerThreadLinesArriveInOrder)
+{
+    test::LogLevelGuard level(LEVEL_TRACE);
+    auto panel = enabled_panel();
+    std::vector<std::jthread> workers;
+    for (int t = 0; t < 4; ++t) {
+        workers.emplace_back([t] {
+            for (int i = 0; i < 200; ++i) {
+                gen::pp("w$ $", t, i);
+            }
+        });
+    }
+    workers.clear();  // joins
+    std::map<int, int> next;  // per thread
+    for (QString const& line : drained_lines(*panel)) {
+        QStringList const parts = line.mid(1).split(' ');
+        ASSERT_EQ(parts.size(), 2) << line.toStdString();
+        EXPECT_EQ(parts[1].toInt(), next[parts[0].toInt()]++) << line.toStdString();
+    }
+    EXPECT_EQ(next, (std::map<int, int>{{0, 200}, {1, 200}, {2, 200}, {3, 200}}));
+}
+
+TEST(GPanelLogView, DestroyedWhileAnotherThreadFloodsTheLog)
+{
+    test::LogLevelGuard level(LEVEL_TRACE);
+    auto survivor = enabled_panel();
+    for (int round = 0; round < 5; ++round) {
+        auto doomed = enabled_panel();
+        std::atomic<bool> stop{false};
+        std::atomic<int> logged{0};
+        std::thread flood([&] {
+            while (!stop.load()) {
+                gen::pp("flood $", logged.load());
+                logged.fetch_add(1);
+            }
+        });
+        // Let lines for both panels pile up in the queue.
+        while (logged.load() < 200) {
+            std::this_thread::yield();
+        }
+        doomed.reset();
+        int const atDestruction = logged.load();
+        while (logged.load() < atDestruction + 200) {
+            std::this_thread::yield();
+        }
+        stop = true;
+        flood.join();
+        // Lines queued for the destroyed panel are dropped here.
+        EXPECT_GE(drained_lines(*survivor).size(), 400) << "round " << round;
+        survivor->clear();
+    }
+}
+
+}  // namespace

@@ -2,26 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
-TEST(WindowClazzTest, NumbersPerClassStartAtZeroAndAreReusedLowestFirst)
+TEST(WindowClazzTest, NumbersPerClassStartAtZeroAndFreedOnesAreReusedLowestFirst)
 {
     using A = gen::qt::WindowClazz<"CTagA">;
-    using B = gen::qt::WindowClazz<"CTagB">;
-    auto a0 = std::make_unique<A>();
-    auto a1 = std::make_unique<A>();
-    auto a2 = std::make_unique<A>();
-    B b0;
-    EXPECT_EQ(a0->get_complete_name(), "CTagA_0");
-    EXPECT_EQ(a2->get_complete_name(), "CTagA_2");
-    EXPECT_EQ(b0.get_complete_name(), "CTagB_0");
-    a2.reset();
-    a0.reset();
-    EXPECT_EQ(A().get_id(), 0);  // lowest freed first, and freed again at once
-    A again0;
-    A again2;
-    A fresh;
-    EXPECT_EQ(again0.get_id(), 0);
-    EXPECT_EQ(again2.get_id(), 2);
-    EXPECT_EQ(fresh.get_id(), 3);
+    std::map<int, std::unique_ptr<A>> live;
+    // '+': a new tag, expected to get `id`; '-': tag `id` goes.
+    for (auto [op, id] : {std::pair{'+', 0}, {'+', 1}, {'+', 2}, {'-', 2}, {'-', 0}, {'+', 0}, {'+', 2}, {'+', 3},
+                          {'-', 1}, {'+', 1}}) {
+        SCOPED_TRACE(testing::Message() << op << id);
+        if (op == '-') {
+            live.erase(id);
+        } else {
+            auto tag = std::make_unique<A>();
+            EXPECT_EQ(tag->get_id(), id);
+            live[tag->get_id()] = std::move(tag);
+        }
+    }
+    EXPECT_EQ(live.at(3)->get_complete_name(), "CTagA_3");
+    EXPECT_EQ(gen::qt::WindowClazz<"CTagB">().get_complete_name(), "CTagB_0");  // its own numbers
 }

@@ -1,47 +1,75 @@
 #pragma once
-// Drives test windows as a user would: opens and activates them, finds the
-// pop-up menu that a click opened and clicks its entries, reads the log
-// panel's text, and runs the peer process that restarts the program on the
-// same store.
+// Drives test windows as a user would (clicks on buttons and menus), reads
+// the log panel and restarts the program on the same store in a peer process.
 
 #include "qt/TestWindow.h"
 
+#include "support/LogCapture.h"
+#include "support/TempStore.h"
+
+#include <gen/log/pp.h>
+#include <gen/qt/themes.h>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QMenu>
-#include <QString>
+#include <QPlainTextEdit>
+#include <QTest>
 
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace gen::qt {
-class GPanelLogView;
-}
-
 namespace test {
 
+// Every window test runs on a private store and records what was logged;
+// windows a test holds are declared later, so they close before the store goes.
+class WindowTest : public testing::Test {
+protected:
+    TempStore temp;
+    LogCapture log;
+};
+
+inline QColor theme_colour(unsigned int theme) { return gen::qt::themes::get_palette(theme).color(QPalette::Window); }
+
 // Built, set up (node from the settings), shown and active.
-std::unique_ptr<TestWindow> open_window();
+inline std::unique_ptr<TestWindow> open_window()
+{
+    auto win = std::make_unique<TestWindow>();
+    win->setup();
+    win->show();
+    QApplication::setActiveWindow(win.get());
+    (void)QTest::qWaitForWindowActive(win.get(), 2000);
+    return win;
+}
 
-// Runs the event loop briefly so queued work (log lines, listeners) lands.
-void settle();
+// The options button, then the log panel's clear, copy and debug-line buttons.
+inline QList<gen::qt::GButton*> tool_buttons(TestWindow const& win)
+{
+    return win.findChild<QWidget*>("panOptionLog")->findChildren<gen::qt::GButton*>();
+}
 
-// The pop-up menu that is open now, waiting for it a moment; null if none.
-QMenu* current_popup();
-// Clicks the entry with that text in `menu`; false when there is none.
-bool click_menu_entry(QMenu* menu, QString const& text);
-// Clicks the window's "Options" tool button and returns the menu it opened.
-QMenu* open_options_menu(TestWindow& win);
-// Opens the options menu and chooses `entry`, or `entry` of the sub-menu
-// `sub` when `sub` is not empty.
+// Clicks the options button and returns the menu it opened, or null.
+inline QMenu* open_options_menu(TestWindow& win)
+{
+    QTest::mouseClick(tool_buttons(win)[0], Qt::LeftButton);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// Chooses `entry` in the options menu, or in its sub-menu `sub`.
 bool choose_option(TestWindow& win, QString const& entry, QString const& sub = QString());
 
-// Every line of the log panel.
-QStringList log_lines(gen::qt::GPanelLogView* view);
+inline QStringList log_lines(TestWindow const& win)
+{
+    QTest::qWait(10);  // lines reach the panel through the event loop
+    return win.log_view()->findChild<QPlainTextEdit*>()->toPlainText().split(QChar('\n'), Qt::SkipEmptyParts);
+}
 
-// What the peer process reports for each of `count` windows opened on the
-// store in `folder`; empty with `error` set when it failed.
+// Starts a fresh peer process on the store in `folder` with one window per
+// entry of `want` and checks the items each window restored.
 using PeerWindow = std::map<std::string, std::string>;
-std::vector<PeerWindow> run_window_peer(QString const& folder, int count, std::string& error);
+void expect_peer_restores(QString const& folder, std::vector<PeerWindow> const& want);
 
 }  // namespace test

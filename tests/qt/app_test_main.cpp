@@ -1,8 +1,5 @@
-// Test entry for the window tests: the application object is the
-// framework's GApp (event filter, window set, quit handling), on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise. The log level
-// is debug so that the console is readable; tests raise it where needed.
-#include <gen/log/GLog.h>
+// Test entry for the window tests: the application object is the framework's
+// GApp, on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <gen/qt/GApp.h>
 
 #include <gtest/gtest.h>
@@ -10,12 +7,10 @@
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // also for the peer processes
     }
     ::testing::InitGoogleTest(&argc, argv);
     gen::qt::GApp app(argc, argv);
-    gen::log::set_log_level(gen::log::LEVEL_DEBUG);
-    // Tests close windows one by one; that must not end the application.
-    app.setQuitOnLastWindowClosed(false);
+    app.setQuitOnLastWindowClosed(false);  // tests close windows one by one
     return RUN_ALL_TESTS();
 }

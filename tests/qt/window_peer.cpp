@@ -1,73 +1,39 @@
-// A second process for restarts: `report <folder> <count>` opens <count> test
-// windows on the store in <folder>, as a freshly started program would, and
-// prints what each restored, one "@key=value" line per item (log lines on
-// standard output do not start with "@"). Exits 2 on bad arguments.
+// A second process for restarts: `window_peer <folder> <count>` opens <count>
+// test windows on the store in <folder>, as a freshly started program would,
+// and prints what each restored as one "@key=value key=value ..." line.
 #include "TestWindow.h"
 
 #include "support/TempSettings.h"
 
 #include <gen/log/GLog.h>
 #include <gen/qt/GApp.h>
-#include <gen/qt/GPanelLogView.h>
-#include <gen/qt/GSettings.h>
-
-#include <QPalette>
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <vector>
-
-namespace {
-
-void report(char const* key, QString const& value)
-{
-    std::printf("@%s=%s\n", key, qPrintable(value));
-}
-
-void report(char const* key, long long value)
-{
-    std::printf("@%s=%lld\n", key, value);
-}
-
-}  // namespace
+#include <list>
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    if (argc != 4 || std::strcmp(argv[1], "report") != 0) {
-        std::printf("usage: window_peer report <folder> <count>\n");
+    if (argc != 3) {
         return 2;
     }
-    int const count = std::atoi(argv[3]);
     int app_argc = 1;
     gen::qt::GApp app(app_argc, argv);
     gen::log::set_log_level(gen::log::LEVEL_WARN);
-    test::TempSettings location(QString::fromLocal8Bit(argv[2]));
+    test::TempSettings location(QString::fromLocal8Bit(argv[1]));
 
-    std::vector<std::unique_ptr<test::TestWindow>> windows;
-    for (int i = 0; i < count; ++i) {
-        auto win = std::make_unique<test::TestWindow>();
-        win->setup();
-        win->show();
-        report("name", win->get_object_name());
-        report("width", win->width());
-        report("height", win->height());
-        report("theme", win->get_theme());
-        report("window", win->palette().color(QPalette::Window).name());
-        report("pointSize", win->font().pointSize());
-        gen::qt::GPanelLogView* log = win->log_view();
-        gen::log::LogConfig const& cfg = log->logConfig;
-        report("logEnabled", cfg.is_enabled() ? 1 : 0);
-        report("logVisible", log->isVisible() ? 1 : 0);
-        report("logLevel", cfg.logLevel);
-        report("logFont", cfg.fontSize);
-        report("logViewFont", log->get_font_size());
-        report("logControl", cfg.logControl.get());
-        windows.push_back(std::move(win));
+    std::list<test::TestWindow> windows;  // open together, so numbered apart
+    for (int i = 0; i < QByteArray(argv[2]).toInt(); ++i) {
+        test::TestWindow& win = windows.emplace_back();
+        win.setup();
+        win.show();
+        gen::log::LogConfig const& cfg = win.log_view()->logConfig;
+        std::printf("@name=%s window=%s planet=%s width=%d height=%d theme=%u pointSize=%d",
+                    qPrintable(win.get_object_name()), qPrintable(win.palette().color(QPalette::Window).name()),
+                    qPrintable(win.btnPlanet->get_icon_res()), win.width(), win.height(), win.get_theme(),
+                    win.font().pointSize());
+        std::printf(" logEnabled=%d logVisible=%d logLevel=%u logFont=%u logViewFont=%d logControl=%u\n",
+                    cfg.is_enabled() ? 1 : 0, win.log_view()->isVisible() ? 1 : 0, cfg.logLevel, cfg.fontSize,
+                    win.log_view()->get_font_size(), static_cast<unsigned int>(cfg.logControl.get()));
     }
-    std::fflush(stdout);
     return 0;
 }

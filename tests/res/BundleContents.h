@@ -1,15 +1,13 @@
 #pragma once
-// What the resource bundle holds: the body maps with their sizes and the
-// tool-button icon names (each in the normal, dark/ and green/ sets). Shared
-// by the bundle tests and the contact sheet.
+// What the resource bundle holds: the body maps with their sizes and the icon
+// names (each in the normal, dark/ and green/ sets); also for the contact sheet.
 
 namespace bundle {
 
 struct BodyMap {
     const char* name;
     const char* path;
-    int width;
-    int height;
+    int width, height;
 };
 
 inline constexpr BodyMap kBodyMaps[] = {

@@ -1,6 +1,15 @@
+// The command line: the tokenizer (Token), the argument map (GArgv) and
+// configure, which takes the log level from it.
 #include <gen/store/GArgv.h>
+#include <gen/store/Token.h>
+#include <gen/store/configure.h>
 
-#include "support/RecordingSink.h"
+#include <gen/log/LogConsole.h>
+
+#include "support/LogCapture.h"
+
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -8,97 +17,156 @@
 #include <vector>
 
 using gen::store::GArgv;
+using gen::store::Token;
 
 namespace {
-// Parsed from "prog args...", as the operating system passes them.
-GArgv arguments(std::vector<std::string> args)
+
+// "TYPE:value" per token.
+QStringList describe(std::vector<Token> const& tokens)
+{
+    QStringList out;
+    for (Token const& token : tokens) {
+        out << QString::fromLatin1(Token::type_name(token.type)) + u':' + token.value();
+    }
+    return out;
+}
+
+// The argv of "prog args...", as the operating system passes it.
+std::vector<char*> argv_of(std::vector<std::string>& args)
 {
     args.insert(args.begin(), "prog");
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
+    return argv;
+}
+
+GArgv arguments(std::vector<std::string> args)
+{
+    std::vector<char*> argv = argv_of(args);
     GArgv parsed;
     parsed.set_arguments(static_cast<int>(argv.size()), argv.data());
     return parsed;
 }
 
-QString text(GArgv const& map, char const* key)
+// "key=value" per entry in key order, a flag as its bare key.
+std::vector<std::string> describe(GArgv const& map)
 {
-    return map.get<QString>(QString::fromUtf8(key), QStringLiteral("<absent>"));
+    std::vector<std::string> out;
+    for (auto it = map.values().cbegin(); it != map.values().cend(); ++it) {
+        bool const flag = it->metaType() == QMetaType::fromType<bool>();
+        out.push_back((flag ? it.key() : it.key() + u'=' + it->toString()).toStdString());
+    }
+    return out;
 }
+
 }  // namespace
 
-TEST(GArgv, KeysValuesAndFlags)
+TEST(Token, CutsWordsAndQuotesAtEveryKindOfBlank)
 {
-    GArgv none;
-    none.set_arguments(3, nullptr);
-    EXPECT_TRUE(none.source().isEmpty());
-    EXPECT_TRUE(none.parse());
-    EXPECT_EQ(none.size(), 0);
-
-    GArgv argv = arguments({"-verbose", "--__log_level", "3", "-name", "two words", "---x", "-5", "-y=1"});
-    EXPECT_EQ(argv.source(), QStringLiteral("-verbose --__log_level 3 -name \"two words\" ---x -5 -y=1"));
-    ASSERT_TRUE(argv.parse());
-    EXPECT_EQ(argv.size(), 6);
-    EXPECT_TRUE(argv.is_flag("verbose"));
-    EXPECT_EQ(text(argv, "__log_level"), "3");
-    EXPECT_EQ(text(argv, "name"), "two words");
-    // A value cannot begin with a dash and "=" has no meaning.
-    EXPECT_TRUE(argv.is_flag("x") && argv.is_flag("5") && argv.is_flag("y=1"));
-
-    GArgv repeated = arguments({"-a", "b", "-c", "-a", "last"});
-    ASSERT_TRUE(repeated.parse());
-    EXPECT_EQ(text(repeated, "a"), "last");
-    EXPECT_TRUE(repeated.is_flag("c"));
-    // Parsing again adds to the map.
-    repeated.set_arguments(2, std::vector<char*>{nullptr, std::string("-d").data()}.data());
-    EXPECT_TRUE(repeated.parse());
-    EXPECT_EQ(repeated.size(), 3);
-}
-
-TEST(GArgv, AwkwardArgumentsComeBackUnchanged)
-{
-    for (std::string const value : {"say \"hi\" now", "\"quoted\"", "a\"b", "\"", "\"\"\"", "C:\\my dir\\", "",
-                                    "back\\\"slash", "tab\there", "line\nbreak", "nb\u00A0sp"}) {
-        GArgv argv = arguments({"-v", value, "-f"});
-        ASSERT_TRUE(argv.parse()) << value;
-        EXPECT_EQ(text(argv, "v"), QString::fromStdString(value)) << value;
-        EXPECT_TRUE(argv.is_flag("f")) << value;
-    }
-}
-
-TEST(GArgv, FailuresNameTheirCause)
-{
-    test::LogLevelGuard level(gen::log::LEVEL_ERROR);
-    std::vector<std::pair<std::vector<std::string>, std::string>> const cases = {
-        {{"-"}, "GArgv::parse, empty key"},
-        {{"-a", "--"}, "GArgv::parse, empty key"},
-        {{"bare"}, "GArgv::parse, expected key, got 'bare'"},
-        {{"-a", "b", "c"}, "GArgv::parse, expected key, got 'c'"},
-        {{"-a b"}, "GArgv::parse, unexpected token type"},
-        {{"-a", "x", ""}, "GArgv::parse, unexpected token type"},
-        {{"-a", "1", "-b"}, "'c' missing"},
+    std::pair<QString, QStringList> const rows[] = {
+        {QStringLiteral(" -a\tb\nc\u00A0d\u0085e\u2003f \"x  \\y\" g\"h\\\"i "),
+         {"WORD:-a", "WORD:b", "WORD:c", "WORD:d", "WORD:e", "WORD:f", "QUOTE:x  \\y", "WORD:g\"h\\\"i", "END:"}},
+        // Inside a quote a doubled quote is one literal quote; words keep theirs.
+        {QStringLiteral("\"say \"\"hi\"\"\" \"\"\"\" a\"\"b"), {"QUOTE:say \"hi\"", "QUOTE:\"", "WORD:a\"\"b", "END:"}},
+        // An unterminated quote gives nothing, even when its end looks doubled.
+        {QStringLiteral("-a \"a\"\""), {}},
     };
-    for (auto const& [args, message] : cases) {
-        test::RecordingSink sink;
+    for (auto const& [source, expected] : rows) {
+        test::LogCapture log(gen::log::LEVEL_ERROR);
+        std::vector<Token> const tokens = Token::token_from_source(source);
+        EXPECT_EQ(describe(tokens), expected) << source.toStdString();
+        EXPECT_EQ(log.count("GArgv::parse, unterminated quote in argument string"), expected.isEmpty() ? 1u : 0u);
+    }
+    // The raw text keeps the doubled quotes.
+    EXPECT_EQ(Token::token_from_source(rows[1].first)[0].to_string(), QStringLiteral("<<<say \"\"hi\"\">>> QUOTE"));
+}
+
+// Each row: the arguments and either the parsed entries or the one ERROR
+// line of the refusal. Keys "a", "c" and "d" must be given.
+TEST(GArgv, KeysTakeTheNextArgumentUnlessItIsAKey)
+{
+    std::pair<std::vector<std::string>, std::vector<std::string>> const rows[] = {
+        {{"-a", "--__log_level", "3", "-c", "two words", "---d", "-5", "-y=1"},
+         // A value cannot begin with a dash and "=" has no meaning.
+         {"5", "__log_level=3", "a", "c=two words", "d", "y=1"}},
+        {{"-a", "b", "-c", "-a", "last", "-d"}, {"a=last", "c", "d"}},
+        // Awkward values come back unchanged through the quoted source line.
+        {{"-a", "say \"hi\" now", "-c", "\"quoted\"", "-d", "a\"b", "-e", "\"\"\"", "-f", "C:\\my dir\\", "-g", ""},
+         {"a=say \"hi\" now", "c=\"quoted\"", "d=a\"b", "e=\"\"\"", "f=C:\\my dir\\", "g="}},
+        {{"-a", "--"}, {"GArgv::parse, empty key"}},
+        {{"bare"}, {"GArgv::parse, expected key, got 'bare'"}},
+        {{"-a", "b", "c"}, {"GArgv::parse, expected key, got 'c'"}},
+        {{"-a", "x", ""}, {"GArgv::parse, unexpected token type"}},
+        {{}, {"'a' missing"}},
+    };
+    for (auto const& [args, expected] : rows) {
+        test::LogCapture log(gen::log::LEVEL_ERROR);
         GArgv argv = arguments(args);
         argv.set_must_have_keys({QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")});
-        EXPECT_FALSE(argv.parse()) << message;
-        EXPECT_EQ(sink.texts(), std::vector<std::string>{message});
+        bool const parsed = argv.parse();
+        EXPECT_EQ(parsed ? describe(argv) : log.texts(), expected) << testing::PrintToString(args);
+        EXPECT_EQ(parsed, log.texts().empty());
     }
-    GArgv complete = arguments({"-a", "-c", "x", "-d"});
-    complete.set_must_have_keys({QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")});
-    EXPECT_TRUE(complete.parse());
+    GArgv argv = arguments(rows[0].first);
+    EXPECT_EQ(argv.source(), QStringLiteral("-a --__log_level 3 -c \"two words\" ---d -5 -y=1"));
+    // Parsing again adds to the map.
+    ASSERT_TRUE(argv.parse());
+    argv.set_arguments(2, std::vector<char*>{nullptr, std::string("-e").data()}.data());
+    EXPECT_TRUE(argv.parse());
+    EXPECT_EQ(argv.size(), 7);
+    test::LogCapture log(gen::log::LEVEL_DEBUG);
+    argv.show(2);
+    EXPECT_EQ(log.count("  GArgv, arguments:7"), 1u);
+    EXPECT_EQ(log.texts().back(), "  y=1='{bool, value:\"true\"}'");  // in key order
 }
 
-TEST(GArgv, ShowLogsCountAndEntriesInKeyOrder)
+// Each row runs configure on "prog args..." from level DEBUG; its standard
+// output, with a DEBUG probe line logged after it, holds `parts` in order.
+TEST(Configure, LevelFromTheCommandLineOrAReasonedFallback)
 {
-    test::LogLevelGuard level(gen::log::LEVEL_DEBUG);
-    test::RecordingSink sink;
-    GArgv argv = arguments({"-z", "-a", "1"});
-    ASSERT_TRUE(argv.parse());
-    argv.show(2);
-    EXPECT_EQ(sink.texts(), (std::vector<std::string>{"  GArgv, arguments:2", "  a='{QString, value:\"1\"}'",
-                                                       "  z='{bool, value:\"true\"}'"}));
+    using namespace gen::log;
+    struct Row {
+        std::vector<std::string> args;
+        int level;
+        std::vector<std::string> parts;
+    };
+    std::vector<Row> rows = {
+        {{}, LEVEL_TRACE, {}},                      // all columns, see below
+        {{"--__log_level", "0"}, LEVEL_ERROR, {}},  // the DEBUG probe is filtered
+        {{"-a", "--__log_level", "2", "-b"}, LEVEL_INFO, {}},
+        // Refused by set_log_level or by the parser: the level stays.
+        {{"--__log_level", "7"}, LEVEL_DEBUG, {"set_log_level out of range 0-4, level:7 ?\n"}},
+        {{"bare", "--__log_level", "0"}, LEVEL_DEBUG, {"[ERR]", "got 'bare'\nlog::configure, GArgv parser error\n"}},
+        {{"--__log_level", "loud"}, LEVEL_TRACE, {"[WRN]", "GAttributes::get, '__log_level' type conversion problem"}},
+        // Without a number the option is a flag, which Qt would make level 1.
+        {{"--__log_level"}, LEVEL_TRACE, {"[WRN]", "log::configure, '__log_level' given without a level"}},
+    };
+    test::LogCapture restore{LEVEL_DEBUG};  // the level and the sinks come back
+    consoleLogger.logConfig.logControl.set(0);
+    for (Row& row : rows) {
+        std::vector<char*> argv = argv_of(row.args);
+        set_log_level(LEVEL_DEBUG);
+        testing::internal::CaptureStdout();
+        configure(static_cast<int>(argv.size()), argv.data());
+        int const level = get_log_level();
+        log_string(LEVEL_DEBUG, "probe");
+        remove_log_appender(&consoleLogger);
+        std::string const out = testing::internal::GetCapturedStdout();
+        SCOPED_TRACE(out);
+        EXPECT_EQ(level, row.level);
+        std::size_t at = 0;
+        for (std::string const& part : row.parts) {
+            at = out.find(part, at);
+            EXPECT_NE(at, std::string::npos) << part;
+        }
+        EXPECT_EQ(out.find("probe") != std::string::npos, row.level >= LEVEL_DEBUG);
+        if (argv.size() == 1) {
+            EXPECT_EQ(consoleLogger.logConfig.logControl.get(), control::CONSOLE_DEFAULT);
+            EXPECT_TRUE(gen::is_main_thread());
+            QRegularExpression const line(R"(^\[\d{6}\] \[DEB\] \[\d\d:\d\d:\d\d,\d{6}\] \[\d{4}\] probe\n$)");
+            EXPECT_TRUE(line.match(QString::fromStdString(out)).hasMatch());
+        }
+    }
 }

@@ -1,31 +1,26 @@
 #include <gen/store/GNode.h>
-#include <gen/store/LogConfigGType.h>
 
-#include "support/RecordingSink.h"
+#include "support/LogCapture.h"
 #include "support/SampleNodes.h"
 
+#include <QColor>
 #include <QDataStream>
+#include <QDateTime>
 #include <QIODevice>
 #include <QPoint>
 #include <QRect>
+#include <QTimeZone>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
-using gen::log::LogConfig;
 using gen::store::GNode;
 
 namespace {
 
-GNode sample_tree()
+QByteArray decoded(GNode const& node)
 {
-    GNode root = test::make_sample_node();
-    root["Window"]["view"].set("rect", QRect(1, 2, 3, 4));
-    return root;
-}
-
-QByteArray decoded(QString const& text)
-{
-    return QByteArray::fromBase64(text.toLatin1());
+    return QByteArray::fromBase64(node.to_base_64_string().toLatin1());
 }
 
 QString encoded(QByteArray const& bytes)
@@ -35,206 +30,129 @@ QString encoded(QByteArray const& bytes)
 
 }  // namespace
 
-TEST(GNodeText, EmptyNodeHasItsFixedForm)
+TEST(GNodeText, EveryStoredKindRoundTrips)
 {
-    GNode empty;
-    QString const text = GNode::to_qstring(empty);
-    EXPECT_EQ(text, "R05PRAABAAAAAAAAAAA=");
-    EXPECT_EQ(decoded(text), QByteArray::fromHex("474E4F44" "0001" "00000000" "00000000"));
-    EXPECT_EQ(GNode::get_base64_length(empty), 20);
-
-    test::RecordingSink sink;
-    GNode const read = GNode::from_qstring(text);
-    EXPECT_TRUE(read.empty());
-    EXPECT_TRUE(read.children().empty());
-    EXPECT_TRUE(sink.lines().empty());
-}
-
-TEST(GNodeText, TreeWithEveryKindRoundTrips)
-{
-    GNode const original = sample_tree();
-    test::RecordingSink sink;
+    EXPECT_EQ(decoded(GNode{}), QByteArray::fromHex("474E4F44" "0001" "00000000" "00000000"));
+    EXPECT_EQ(GNode::get_base64_length(GNode{}), 20);
+    GNode original = test::samples().node();
+    original.set("rect", QRect(1, 2, 3, 4));
+    original.set("list", QVariantList{1, QString("two"), QVariantList{3.5, QByteArray("x")}});
+    original.set("map", QVariantMap{{"k", 1}, {"l", QStringList{"a", "b"}}});
+    original.set("float", 1.25f);
+    original.set("char", QChar(u'é'));
+    original.set("long", qlonglong(-1) << 40);
+    original.set("url", QVariant(QUrl("https://example.org/a b")));
+    original.set("color", QColor(10, 20, 30, 40));
+    QDate const day(2026, 12, 6);
+    original.set("local", QDateTime(day, QTime(12, 0)));
+    original.set("offset", QDateTime(day, QTime(12, 0), Qt::OffsetFromUTC, 3600));
+    original.set("zone", QDateTime(day, QTime(12, 0), QTimeZone("Europe/Berlin")));
+    test::LogCapture log;
     GNode const read = GNode::from_base_64_string(original.to_base_64_string());
-    EXPECT_TRUE(sink.lines().empty());
-    EXPECT_TRUE(read.equals(original));
-    EXPECT_EQ(test::sample_mismatches(read), std::vector<std::string>{});
-    GNode const* view = read.find_node("Window") ? read.find_node("Window")->find_node("view") : nullptr;
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->get<QRect>("rect", {}), QRect(1, 2, 3, 4));
+    EXPECT_TRUE(log.texts().empty()) << testing::PrintToString(log.texts());
+    EXPECT_TRUE(read.equals(original));  // written again, the same stored bytes
+    EXPECT_EQ(test::samples().mismatches(read), std::vector<std::string>{});
+    EXPECT_EQ(read.get<QDateTime>("zone", {}).timeZone().id(), "Europe/Berlin");
 }
 
-TEST(GNodeEquality, SeesValuesTypesAndStructure)
+// equals compares the stored forms; the digest covers readable texts, which
+// show only the size of a byte array. A move takes children and values along.
+TEST(GNodeEquality, EqualsSeesStoredFormsDigestIgnoresByteContents)
 {
-    GNode a = sample_tree();
-    GNode b = sample_tree();
-    EXPECT_TRUE(a == b);
-    b["Window"]["view"].set("rect", QRect(1, 2, 3, 5));
-    EXPECT_FALSE(a == b);
-
-    GNode c = sample_tree();
-    c.set("uint", int(4000000000u));  // same bits, other type
-    EXPECT_FALSE(a.equals(c));
-
-    GNode d = sample_tree();
-    d["another"];
-    EXPECT_FALSE(a.equals(d));
-
-    // Values that read alike still differ.
-    GNode g = sample_tree();
-    QByteArray bytes = g.get<QByteArray>("bytes", {});
-    bytes[0] = 'x';
-    g.set("bytes", bytes);
-    EXPECT_FALSE(a.equals(g));
-    EXPECT_EQ(a.get_md5(), g.get_md5());  // the digest sees only the size
-
+    GNode moved = test::samples().node();
+    GNode const a(std::move(moved));
+    EXPECT_TRUE(moved.empty() && moved.children().empty());  // NOLINT(bugprone-use-after-move)
+    GNode otherType = test::samples().node();
+    otherType.set("uint", int(4000000000u));  // same bits, other type
+    GNode extraChild;
+    extraChild = test::samples().node();
+    EXPECT_EQ(&extraChild.ensure_node("another"), &extraChild["another"]);
+    GNode otherBytes = test::samples().node();
+    otherBytes.set("bytes", QByteArray(test::sample_bytes()).replace(0, 1, "x"));
+    EXPECT_TRUE(a == test::samples().node());
+    for (GNode const* other : {&otherType, &extraChild, &otherBytes}) {
+        EXPECT_FALSE(a.equals(*other));
+    }
+    EXPECT_EQ(a.get_md5(), otherBytes.get_md5());
+    EXPECT_NE(a.get_md5(), extraChild.get_md5());
     // A value must not pass for a child name: the digest separates the parts.
-    GNode e;
-    e["x"];
-    GNode f;
-    f.set("x", QString());
-    EXPECT_FALSE(e.equals(f));
-    EXPECT_NE(e.get_md5(), f.get_md5());
-    EXPECT_EQ(a.get_md5().size(), 16);
+    GNode child;
+    child["x"];
+    GNode value;
+    value.set("x", QString());
+    EXPECT_FALSE(child.equals(value));
+    EXPECT_NE(child.get_md5(), value.get_md5());
     EXPECT_EQ(a.get_md5_string(6).size(), 16u * 3 - 1);
 }
 
-TEST(GNodeChildren, IndexCreatesExactlyOneChild)
+TEST(GNodeRead, DamagedTextsLogTheirCauseAndKeepWhatCameBefore)
 {
-    GNode root;
-    GNode& first = root["child"];
-    first.set("v", 1);
-    GNode& again = root.ensure_node("child");
-    EXPECT_EQ(&first, &again);
-    EXPECT_EQ(root.children().size(), 1u);
-    EXPECT_EQ(root["child"].get<int>("v", 0), 1);
-    EXPECT_EQ(root.find_node("nothing"), nullptr);
-    EXPECT_EQ(root.children().size(), 1u);
-}
-
-TEST(GNodeChildren, MoveTakesTheWholeTree)
-{
-    GNode source = sample_tree();
-    GNode target(std::move(source));
-    EXPECT_TRUE(source.empty());  // NOLINT(bugprone-use-after-move): documented state
-    EXPECT_TRUE(source.children().empty());
-    EXPECT_TRUE(target.equals(sample_tree()));
-    GNode other;
-    other = std::move(target);
-    EXPECT_TRUE(target.children().empty());
-    EXPECT_TRUE(other.equals(sample_tree()));
-}
-
-TEST(GNodeRead, EmptyTextWarns)
-{
-    test::RecordingSink sink;
-    GNode const read = GNode::from_qstring("");
-    EXPECT_TRUE(read.empty());
-    ASSERT_EQ(sink.lines().size(), 1u);
-    EXPECT_EQ(sink.lines()[0].level, gen::log::LEVEL_WARN);
-    EXPECT_EQ(sink.lines()[0].text, "from_qstring, empty string");
-}
-
-TEST(GNodeRead, TextThatIsNotBase64)
-{
-    test::RecordingSink sink;
-    EXPECT_TRUE(GNode::from_qstring("!!!***").empty());
-    EXPECT_TRUE(sink.contains("from_qstring, base64 decode failed"));
-    sink.clear();
-    EXPECT_TRUE(GNode::from_qstring("QQ==").empty());  // one byte: no magic
-    EXPECT_TRUE(sink.contains("from_qstring, failed to read magic"));
-}
-
-TEST(GNodeRead, WrongMagicAndVersionAreRefused)
-{
-    test::RecordingSink sink;
-    QByteArray bytes = decoded(GNode::to_qstring(sample_tree()));
-    QByteArray wrongMagic = bytes;
-    wrongMagic[0] = char(0xC7);
-    EXPECT_TRUE(GNode::from_qstring(encoded(wrongMagic)).empty());
-    EXPECT_TRUE(sink.contains("from_qstring, wrong magic:-951169212"));
-
-    QByteArray version2 = bytes;
-    version2[5] = 2;
-    GNode const read = GNode::from_qstring(encoded(version2));
-    EXPECT_TRUE(read.empty());
-    EXPECT_TRUE(read.children().empty());
-    EXPECT_TRUE(sink.contains("from_qstring, unsupported version:2"));
-
-    sink.clear();
-    EXPECT_TRUE(GNode::from_qstring(encoded(bytes.left(5))).empty());
-    EXPECT_TRUE(sink.contains("from_qstring, failed to read version"));
-}
-
-TEST(GNodeRead, CutInsideAChildKeepsWhatCameBefore)
-{
-    GNode tree;
-    tree.set("a", 1);
-    tree["first"].set("x", 10);
-    tree["second"].set("y", QString("a long enough text to cut into"));
-    QByteArray const bytes = decoded(tree.to_base_64_string());
-
-    test::RecordingSink sink;
-    GNode const read = GNode::from_qstring(encoded(bytes.left(bytes.size() - 20)));
-    EXPECT_TRUE(sink.contains("from_qstring, node deserialization failed"));
-    EXPECT_EQ(read.get<int>("a", 0), 1);
-    ASSERT_NE(read.find_node("first"), nullptr);
-    EXPECT_EQ(read.find_node("first")->get<int>("x", 0), 10);
-}
-
-TEST(GNodeRead, BytesAfterTheRootAreIgnored)
-{
-    GNode const original = sample_tree();
-    QByteArray bytes = decoded(original.to_base_64_string());
-    bytes.append("trailing garbage");
-    test::RecordingSink sink;
-    EXPECT_TRUE(GNode::from_qstring(encoded(bytes)).equals(original));
-    EXPECT_TRUE(sink.lines().empty());
-}
-
-TEST(GNodeRead, DeepTreesAreRefusedNotOverflowed)
-{
-    // Built by hand: each level is an empty attribute map, one child "c".
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
+    QByteArray const sample = decoded(test::samples().node());
+    GNode cutTree;
+    cutTree.set("a", 1);
+    cutTree["first"].set("y", QString("a long enough text to cut into"));
+    GNode cutKept;
+    cutKept.set("a", 1);
+    cutKept["first"];
+    // Each level an empty attribute map and one child "c"; 256 are kept.
+    QByteArray deep;
+    QDataStream out(&deep, QIODevice::WriteOnly);
     out << GNode::MAGIC << GNode::VERSION;
-    int const levels = 100000;
-    for (int i = 0; i < levels; ++i) {
+    for (int i = 0; i < 100000; ++i) {
         out << qint32(0) << qint32(1) << QString("c");
     }
     out << qint32(0) << qint32(0);
-    test::RecordingSink sink;
-    GNode const read = GNode::from_qstring(encoded(bytes));
-    EXPECT_TRUE(sink.contains("from_qstring, node deserialization failed"));
-    EXPECT_TRUE(sink.contains("deeper than"));
-    EXPECT_NE(read.find_node("c"), nullptr);
+    GNode deepKept;
+    GNode* level = &deepKept;
+    for (int i = 0; i < 256; ++i) {
+        level = &(*level)["c"];
+    }
+    struct Row {
+        QString text;
+        std::string line;
+        GNode kept;
+    };
+    Row const rows[] = {
+        {"", "from_qstring, empty string", {}},
+        {"!!!***", "from_qstring, base64 decode failed", {}},
+        {"QQ==", "from_qstring, failed to read magic", {}},  // one byte
+        {encoded(QByteArray(sample).replace(0, 1, "\xC7")), "from_qstring, wrong magic:-951169212", {}},
+        {encoded(QByteArray(sample).replace(5, 1, "\x02")), "from_qstring, unsupported version:2", {}},
+        {encoded(sample.left(5)), "from_qstring, failed to read version", {}},
+        {encoded(decoded(cutTree).chopped(20)), "from_qstring, node deserialization failed", std::move(cutKept)},
+        {encoded(deep), "GNode::from_stream, tree deeper than 256 levels", std::move(deepKept)},
+        {encoded(sample + "trailing garbage"), "", test::samples().node()},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.line);
+        test::LogCapture log;
+        EXPECT_TRUE(GNode::from_qstring(row.text).equals(row.kept));
+        if (row.line.empty()) {
+            EXPECT_TRUE(log.texts().empty()) << testing::PrintToString(log.texts());
+        } else {
+            EXPECT_EQ(log.count(row.line), 1u) << testing::PrintToString(log.texts());
+            EXPECT_LE(log.lines().front().level, gen::log::LEVEL_WARN);
+        }
+    }
 }
 
-TEST(GNodeShow, IndentsChildrenBelowTheirParent)
+TEST(GNodeText, ShowIndentsChildrenAndValuesHaveReadableForms)
 {
-    test::LogLevelGuard level(gen::log::LEVEL_DEBUG);
-    test::RecordingSink sink;
+    test::LogCapture log(gen::log::LEVEL_DEBUG);
     GNode tree;
     tree.set("a", 1);
     tree["kid"].set("b", 2);
     tree.show(0);
-    std::vector<std::string> const texts = sink.texts();
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], "{a={int, value:\"1\"}}");
-    EXPECT_EQ(texts[1], "  {kid}");
-    EXPECT_EQ(texts[2], "    {b={int, value:\"2\"}}");
-}
-
-TEST(GNodeValueText, ReadableFormsOfStoredValues)
-{
-    EXPECT_EQ(GNode::to_qstring(QVariant(QPoint(3, -4))), "3,-4");
-    EXPECT_EQ(GNode::to_qstring(QVariant(QRect(1, 2, 3, 4))), "1,2,3,4");
-    EXPECT_EQ(GNode::to_qstring(QVariant(QByteArray("\x01\xff", 2))), "[2] = {1, -1}");
-    QByteArray longer;
-    for (char c = 1; c <= 12; ++c) {
-        longer.append(c);
+    EXPECT_EQ(log.texts(), (std::vector<std::string>{"{a={int, value:\"1\"}}", "  {kid}", "    {b={int, value:\"2\"}}"}));
+    std::pair<QVariant, QString> const rows[] = {
+        {QPoint(3, -4), "3,-4"},
+        {QRect(1, 2, 3, 4), "1,2,3,4"},
+        {QByteArray("\1\2\3\4\5\6\7\10\11\12\13\14"), "[12] = {1, 2, 3, 4, 5, ...,8, 9, 10, 11, 12}"},
+        {QVariant::fromValue(gen::store::GType::from_pod(test::sample_log_config())),
+         test::sample_log_config().to_string()},
+        {17, "17"},
+    };
+    for (auto const& [value, text] : rows) {
+        EXPECT_EQ(GNode::to_qstring(value), text);
     }
-    EXPECT_EQ(GNode::to_qstring(QVariant(longer)), "[12] = {1, 2, 3, 4, 5, ...,8, 9, 10, 11, 12}");
-    LogConfig config;
-    EXPECT_EQ(GNode::to_qstring(QVariant::fromValue(gen::store::GType::from_pod(config))), config.to_string());
-    EXPECT_EQ(GNode::to_qstring(QVariant(17)), "17");
 }

@@ -1,6 +1,7 @@
 #include <gen/qt/GButton.h>
 
 #include <gen/qt/guitools/GGui.h>
+#include <gen/qt/themes.h>
 
 #include <QFontMetrics>
 
@@ -11,7 +12,7 @@ GButton::GButton(QString const& text, QString const& tool_tip, QString const& id
 {
     if (!text.isEmpty()) {
         if (text.startsWith(QStringLiteral(":/"))) {
-            set_icon(this, text);
+            set_icon_res(text);
         } else {
             setText(text);
             gen::qt::set_id(this, text);
@@ -32,7 +33,31 @@ GButton::GButton(QString const& text, QString const& tool_tip, QString const& id
 
 void GButton::set_id(QString const& id) { gen::qt::set_id(this, id); }
 
-void GButton::set_icon_res(QString const& path) { set_icon(this, path); }
+void GButton::set_icon_res(QString const& path)
+{
+    set_icon(this, path);
+    follow_theme();
+}
+
+void GButton::follow_theme()
+{
+    if (!followsTheme) {
+        followsTheme = true;
+        themes::follow_theme(this, [this](unsigned int th) { adapt_to_theme(th); });
+    }
+}
+
+void GButton::adapt_to_theme(unsigned int theme)
+{
+    QString const path = get_icon_res();
+    if (path.isEmpty()) {
+        return;
+    }
+    QString const themed = themes::make_theme_path(path, themes::theme_to_string(theme));
+    if (does_res_exist(themed)) {
+        set_icon(this, themed);
+    }
+}
 
 QString GButton::get_icon_res() const { return property("sIcon").toString(); }
 

@@ -36,6 +36,7 @@ GLogView::GLogView(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setMaximumBlockCount(MAX_LINES);
     adapt_to_settings(themes::get());
+    themes::follow_theme(this, [this](unsigned int th) { adapt_to_settings(th); });
 }
 
 QColor GLogView::text_color(unsigned int th, int level)

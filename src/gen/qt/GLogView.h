@@ -17,7 +17,8 @@ public:
     // long, chatty session does not grow without bound.
     static constexpr int MAX_LINES = 20000;
 
-    // Starts in the application's current theme.
+    // Starts in the application's current theme and follows every theme the
+    // application applies later.
     explicit GLogView(QWidget* parent = nullptr);
 
     // Appends one line (reusing the document's first block while it is still

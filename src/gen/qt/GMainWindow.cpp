@@ -185,22 +185,13 @@ void GMainWindow::set_theme(unsigned int th, unsigned int)
 
 void GMainWindow::adapt_icons_to_theme()
 {
-    QString const name = get_theme_string();
-    gen::pp("GMainWindow::adapt_icons_to_theme, $", name);
-    int count = 0;
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        QString const path = widget->property("sIcon").toString();
-        if (path.isEmpty()) {
-            continue;
-        }
-        QString const themed = themes::make_theme_path(path, name);
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        if (button != nullptr && does_res_exist(themed)) {
-            set_icon(button, themed);
-            ++count;
-        }
+    // The window's own theme is not announced application-wide, so its
+    // buttons are told here; each re-themes its icon itself.
+    unsigned int const th = get_theme();
+    gen::pp("GMainWindow::adapt_icons_to_theme, $", themes::theme_to_string(th));
+    for (GButton* button : find_all<GButton>()) {
+        button->adapt_to_theme(th);
     }
-    gen::pp("GMainWindow::~adapt_icons_to_theme, $ icons", count);
 }
 
 void GMainWindow::adapt_log_view()

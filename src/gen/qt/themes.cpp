@@ -2,16 +2,13 @@
 
 #include <gen/GTokenizer.h>
 #include <gen/log/pp.h>
-#include <gen/qt/GPanelLogView.h>
-#include <gen/qt/guitools/GGui.h>
 #include <gen/tools/os.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QColor>
 #include <QFile>
 #include <QFontDatabase>
-#include <QWidget>
+#include <QPointer>
 
 #include <cstdio>
 
@@ -175,29 +172,26 @@ void apply_the_theme(unsigned int th)
         return;
     }
     theTheme = th;
-    QString const name = theme_to_string(th);
-    pp("gen::qt::theme::apply_the_theme:$, $", th, name);
+    pp("gen::qt::theme::apply_the_theme:$, $", th, theme_to_string(th));
     QApplication::setPalette(get_palette(th));
+    theme_listener().fire_event(th);
+}
 
-    QWidgetList const widgets = QApplication::allWidgets();
-    for (QWidget* w : widgets) {
-        if (auto* logView = dynamic_cast<GPanelLogView*>(w)) {
-            logView->adapt_to_settings(th);
+gen::Listener<unsigned int>& theme_listener()
+{
+    static gen::Listener<unsigned int> listener;
+    return listener;
+}
+
+void follow_theme(QObject* owner, std::function<void(unsigned int)> fn)
+{
+    // The listener cannot drop single entries, so a destroyed owner leaves an
+    // entry that does nothing.
+    theme_listener() += [guard = QPointer<QObject>(owner), fn = std::move(fn)](unsigned int const& th) {
+        if (guard) {
+            fn(th);
         }
-    }
-    for (QWidget* w : widgets) {
-        if (!has_icon_res(w)) {
-            continue;
-        }
-        auto* button = qobject_cast<QAbstractButton*>(w);
-        if (button == nullptr) {
-            continue;
-        }
-        QString const themed = make_theme_path(button->property("sIcon").toString(), name);
-        if (does_res_exist(themed)) {
-            set_icon(button, themed);
-        }
-    }
+    };
 }
 
 QString make_theme_path(QString const& path, QString const& theme_name)

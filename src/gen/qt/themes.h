@@ -2,10 +2,20 @@
 // The application's colour theme (0 normal, 1 dark, 2 green), the three
 // palettes, theme names, themed icon paths and the monospace font.
 // GUI thread only.
+//
+// A theme change is announced through theme_listener(); widgets that colour
+// themselves (log views, themed buttons) subscribe, so this module knows none
+// of them.
+
+#include <gen/Listener.h>
 
 #include <QFont>
 #include <QPalette>
 #include <QString>
+
+#include <functional>
+
+class QObject;
 
 namespace gen::qt::themes {
 
@@ -42,10 +52,16 @@ QPalette get_palette(unsigned int th);
 // apply_the_theme for "normal", "dark" or "green"; other names do nothing.
 void apply_theme(QString const& name);
 void refresh_theme();
-// Sets the theme, the application palette, re-themes log panels and themed
-// button icons. Numbers above get_max_theme() are refused (DEBUG line).
+// Sets the theme and the application palette, then fires theme_listener()
+// with it. Numbers above get_max_theme() are refused (DEBUG line).
 // Needs a QApplication.
 void apply_the_theme(unsigned int th);
+
+// Fired by apply_the_theme with the new theme, after the palette changed.
+gen::Listener<unsigned int>& theme_listener();
+// Subscribes `fn` for as long as `owner` lives: once the owner is destroyed
+// the entry no longer calls it.
+void follow_theme(QObject* owner, std::function<void(unsigned int)> fn);
 
 // ":/wb/icons/x.svg" -> ":/wb/icons/dark/x.svg" for "dark"; an existing theme
 // folder is replaced, "normal" or an empty name removes it. Paths with fewer

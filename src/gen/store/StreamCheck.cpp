@@ -1,5 +1,6 @@
 #include <gen/store/StreamCheck.h>
 
+#include <gen/log/pp.h>
 #include <gen/store/GType.h>
 #include <gen/store/LogConfigGType.h>
 
@@ -163,6 +164,8 @@ bool Cursor::user_type()
 bool Cursor::variant(int depth)
 {
     if (depth > MAX_NESTING) {
+        // The cause is known only here; the reader names just the entry.
+        gen::pp_error("stream_check, value nested deeper than $ levels", MAX_NESTING);
         return false;
     }
     auto const type = u32();

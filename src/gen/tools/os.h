@@ -1,9 +1,8 @@
 #pragma once
 // Platform predicates, fixed per build target, and run-time queries of the
-// screen, the input devices and the running program. The screen queries are
-// safe without a QGuiApplication and without a screen.
+// running program. The screen and input-device queries need Qt Gui and are in
+// gen/qt/event/screen.h.
 
-#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -75,19 +74,6 @@ constexpr bool is_sandboxed() { return is_mobile() || is_wasm(); }
 constexpr bool is_64_bit() { return sizeof(void*) == 8; }
 constexpr bool is_32_bit() { return sizeof(void*) == 4; }
 constexpr int get_os_bit_system() { return static_cast<int>(sizeof(void*) * 8); }
-
-// True when Qt lists a touch screen; false without a QGuiApplication.
-bool is_touch_device();
-
-// The primary screen's size in pixels; -1 by -1 without one.
-QSize primary_screen_size();
-// The same; `ok` is false (and the size -1 by -1) when there is no screen or
-// a side is negative.
-QSize get_view_port_size(bool& ok);
-// The smaller side of the primary screen; -1 without a screen.
-int smallest_width_or_height();
-// The smaller side is below 600 pixels; false when there is no screen.
-bool is_small_device();
 
 // File name (without directories) of the running program; works before a
 // QCoreApplication exists. Empty when the system does not tell.

@@ -1,122 +1,159 @@
+// The input helpers: event texts and flags, the pointer trackers DragState
+// and DeltaMouse, and the TimeBarrier gate.
+#include <gen/qt/event/DeltaMouse.h>
+#include <gen/qt/event/DragState.h>
 #include <gen/qt/event/Event.h>
+#include <gen/qt/event/TimeBarrier.h>
 
-#include "support/Fatal.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <QPointingDevice>
-
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 namespace ev = gen::qt::event;
+using gen::qt::event::DeltaMouse;
+using gen::qt::event::DragState;
+using gen::qt::event::TimeBarrier;
 
 namespace {
 
-QMouseEvent mouse(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                  QPointF pos = QPointF(12, 34), QEvent::Type type = QEvent::MouseMove)
+using Event = std::shared_ptr<QInputEvent>;
+
+Event mouse(Qt::MouseButtons held, Qt::KeyboardModifiers mods = {}, QPointF at = {12, 34}, Qt::MouseButton changed = {})
 {
-    return QMouseEvent(type, pos, pos, Qt::NoButton, buttons, mods);
+    return std::make_shared<QMouseEvent>(QEvent::MouseMove, at, at, changed, held, mods);
 }
 
-QWheelEvent wheel(QPoint angleDelta, Qt::KeyboardModifiers mods = Qt::NoModifier)
+Event wheel(int x, int y)
 {
-    return QWheelEvent(QPointF(5, 5), QPointF(5, 5), QPoint(), angleDelta, Qt::NoButton, mods, Qt::NoScrollPhase,
-                       false);
+    return std::make_shared<QWheelEvent>(QPointF(), QPointF(), QPoint(), QPoint(x, y), Qt::NoButton, Qt::NoModifier,
+                                         Qt::NoScrollPhase, false);
+}
+
+Event key(int code, Qt::KeyboardModifiers mods = {})
+{
+    return std::make_shared<QKeyEvent>(QEvent::KeyPress, code, mods);
+}
+
+// The event's text plus the flags the helpers see in it.
+std::string describe(QInputEvent const* event)
+{
+    QString text;
+    if (auto const* m = dynamic_cast<QMouseEvent const*>(event)) {
+        text = ev::mouse::to_string(m) + (ev::mouse::is_any_button(m) ? " +button" : "");
+    } else if (auto const* w = dynamic_cast<QWheelEvent const*>(event)) {
+        text = ev::wheel::to_string(w);
+    } else {
+        auto const* k = static_cast<QKeyEvent const*>(event);
+        text = ev::key::to_string(k) + (ev::key::is_mod(k) ? " +mod" : "");
+    }
+    return (text + (ev::mod::is_any_meta(event) ? " +meta" : "")).toStdString();
 }
 
 }  // namespace
 
-TEST(EventModifiers, EachModifierIsSeenAndNamedInFixedOrder)
+TEST(Event, TextsAndFlagsOfMouseWheelAndKeyEvents)
 {
-    auto none = mouse(Qt::NoButton);
-    EXPECT_FALSE(ev::mod::is_any_meta(&none));
-    EXPECT_EQ(ev::mod::to_string(&none), "");
-
-    auto all = mouse(Qt::NoButton, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    EXPECT_TRUE(ev::mod::is_alt(&all));
-    EXPECT_TRUE(ev::mod::is_ctrl(&all));
-    EXPECT_TRUE(ev::mod::is_shift(&all));
-    EXPECT_EQ(ev::mod::to_string(&all), "ALT | SHIFT | CTRL");
-
-    auto ctrl = mouse(Qt::NoButton, Qt::ControlModifier);
-    EXPECT_TRUE(ev::mod::is_any_meta(&ctrl));
-    EXPECT_FALSE(ev::mod::is_alt(&ctrl));
-    EXPECT_EQ(ev::mod::to_string(&ctrl), "CTRL");
-
-    // Meta alone is not one of the three.
-    auto meta = mouse(Qt::NoButton, Qt::MetaModifier);
-    EXPECT_FALSE(ev::mod::is_any_meta(&meta));
+    std::pair<Event, char const*> const rows[] = {
+        {mouse(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton,
+               Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, {12.6, -3.2}),
+         "QMouseEvent, {LEFT | RIGHT | MIDDLE}, {ALT | SHIFT | CTRL}, at 13,-3 +button +meta"},
+        {mouse(Qt::RightButton, Qt::AltModifier), "QMouseEvent, {RIGHT}, {ALT}, at 12,34 +button +meta"},
+        // A release names the button that went up, which is no longer held.
+        {mouse({}, {}, {1, 1}, Qt::LeftButton), "QMouseEvent, {}, {}, at 1,1"},
+        // Only the three main buttons and Control/Alt/Shift count.
+        {mouse(Qt::BackButton, Qt::MetaModifier), "QMouseEvent, {}, {}, at 12,34"},
+        {wheel(0, 120), "QWheelEvent, FORWARD"}, {wheel(120, 0), "QWheelEvent, FORWARD"},
+        {wheel(0, 0), "QWheelEvent, BACKWARD"},  {key(Qt::Key_S, Qt::ControlModifier), "Ctrl+S +meta"},
+        {key(Qt::Key_F5), "F5"},                 {key(Qt::Key_Shift, Qt::ShiftModifier), "Shift +mod +meta"},
+        {key(Qt::Key_Meta, Qt::MetaModifier), "Meta +mod"},
+    };
+    for (auto const& [event, text] : rows) {
+        EXPECT_EQ(describe(event.get()), text);
+    }
+    // `$` renders a mouse event and a pointer to one alike.
+    auto const* right = static_cast<QMouseEvent const*>(rows[1].first.get());
+    EXPECT_EQ(gen::str::xprintF(0, "$|$|$", right, *right, static_cast<QMouseEvent const*>(nullptr)),
+              "QMouseEvent, {RIGHT}, {ALT}, at 12,34|QMouseEvent, {RIGHT}, {ALT}, at 12,34|nullptr");
 }
 
-TEST(EventWheel, ForwardWhenEitherAxisTurnsPositive)
+TEST(DragState, EachStepSetsItsPhaseAndPoint)
 {
-    auto up = wheel(QPoint(0, 120));
-    auto right = wheel(QPoint(120, 0));
-    auto down = wheel(QPoint(0, -120));
-    auto still = wheel(QPoint(0, 0));
-    EXPECT_TRUE(ev::wheel::is_forward(&up));
-    EXPECT_TRUE(ev::wheel::is_forward(&right));
-    EXPECT_FALSE(ev::wheel::is_forward(&down));
-    EXPECT_FALSE(ev::wheel::is_forward(&still));
-    EXPECT_EQ(ev::wheel::to_string(&up), "QWheelEvent, FORWARD");
-    EXPECT_EQ(ev::wheel::to_string(&down), "QWheelEvent, BACKWARD");
+    test::LogCapture log(gen::log::LEVEL_TRACE);
+    std::pair<std::function<void(DragState&)>, char const*> const steps[] = {
+        {[](DragState& s) { s.begin({3, 4}); }, "DragState,BEGIN, ptStart:3,4"},
+        {[](DragState& s) { s.drag({10, -2}); }, "DragState,DRAG, ptStart:3,4, ptCurrent:10,-2"},
+        {[](DragState& s) { s.end({11, -1}); }, "DragState,END, ptStart:3,4, ptCurrent:11,-1"},
+        {[](DragState& s) { s.reset(); }, "ZERO"},
+        {[](DragState& s) { s.drag({5, 5}); }, "DragState,DRAG, ptStart:0,0, ptCurrent:5,5"},  // the start was reset
+        {[](DragState& s) { s.phase = 7; }, "DragState ?"},
+    };
+    DragState state;
+    for (auto const& [step, text] : steps) {
+        step(state);
+        EXPECT_EQ(state.to_string(), text);
+        // Exactly the predicate of the phase holds; none for an unknown one.
+        int const seen = state.is_zero() | state.is_begin() << 1 | state.is_drag() << 2 | state.is_end() << 3;
+        EXPECT_EQ(seen, state.phase <= DragState::END ? 1 << state.phase : 0) << text;
+    }
+    EXPECT_EQ(log.texts(), (std::vector<std::string>{"DragState::drag, pt:10,-2", "DragState::drag, pt:5,5"}));
 }
 
-TEST(EventMouse, ButtonsAreTheHeldOnesNotTheOneThatChanged)
+TEST(DeltaMouse, DeltasFollowThePointsSinceTheLastReset)
 {
-    auto left = mouse(Qt::LeftButton);
-    EXPECT_TRUE(ev::mouse::is_left(&left));
-    EXPECT_FALSE(ev::mouse::is_right(&left));
-    EXPECT_TRUE(ev::mouse::is_any_button(&left));
-
-    auto middle = mouse(Qt::MiddleButton);
-    EXPECT_TRUE(ev::mouse::is_middle(&middle));
-    EXPECT_TRUE(ev::mouse::is_any_button(&middle));
-
-    // Releasing the left button: the event names it, but it is no longer held.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    EXPECT_FALSE(ev::mouse::is_left(&release));
-    EXPECT_FALSE(ev::mouse::is_any_button(&release));
-
-    // Buttons other than the three do not count.
-    auto back = mouse(Qt::BackButton);
-    EXPECT_FALSE(ev::mouse::is_any_button(&back));
+    std::optional<QPoint> const reset;
+    std::tuple<std::vector<std::optional<QPoint>>, char const*, bool> const rows[] = {
+        {{QPoint(7, -3)}, "[7,-3] [7,-3] [7,-3], DELTA all [0,0], DELTA prev [0,0]", false},
+        {{QPoint(0, 0), QPoint(5, 0), QPoint(5, 5)}, "[0,0] [5,0] [5,5], DELTA all [5,5], DELTA prev [0,5]", true},
+        {{QPoint(1, 1), QPoint(4, 1), QPoint(4, 1)}, "[1,1] [4,1] [4,1], DELTA all [3,0], DELTA prev [0,0]", false},
+        {{QPoint(2, 2), QPoint(9, 9), reset, QPoint(20, 20), QPoint(21, 20)},
+         "[20,20] [20,20] [21,20], DELTA all [1,0], DELTA prev [1,0]", true},
+        {{QPoint(2, 2), reset}, "[INVALID]", false},
+    };
+    for (auto const& [points, text, moved] : rows) {
+        test::LogCapture log(gen::log::LEVEL_DEBUG);
+        DeltaMouse delta;
+        for (std::optional<QPoint> const& p : points) {
+            p ? delta.from_point(*p) : delta.reset();
+        }
+        EXPECT_EQ(delta.to_string(), text);
+        EXPECT_EQ(delta.has_data(), moved) << text;
+        if (!delta.ptStart) {  // no deltas without a start, and has_data says why
+            EXPECT_EQ(delta.delta_all() + delta.delta_last(), QPoint());
+            EXPECT_EQ(log.texts(), std::vector<std::string>{"DeltaMouse::has_data - ptStart ?"});
+        }
+    }
 }
 
-TEST(EventMouse, TextListsButtonsModifiersAndPosition)
+TEST(TimeBarrier, ActiveGateOpensOnceItsWaitHasPassedAndStaysOpenUntilActivatedAgain)
 {
-    auto plain = mouse(Qt::NoButton, Qt::NoModifier, QPointF(0, 0));
-    EXPECT_EQ(ev::mouse::to_string(&plain), "QMouseEvent, {}, {}, at 0,0");
+    std::tuple<unsigned long long, long long, bool> const rows[] = {
+        {500, 499, false}, {500, 500, true},
+        {100, -5000, false},  // a clock that went backwards is no time passed
+        // A wait beyond the signed range must not wrap into "already passed".
+        {std::numeric_limits<unsigned long long>::max(), 1'000'000'000, false},
+    };
+    long long now = 1'000'000;
+    TimeBarrier barrier([&now] { return now; });
+    EXPECT_TRUE(barrier.is_allowed_to_pass());  // idle
+    for (auto const& [wait, elapsed, open] : rows) {
+        barrier.set_active(wait);
+        now += elapsed;
+        EXPECT_EQ(barrier.is_allowed_to_pass(), open) << wait << " after " << elapsed;
+        now -= elapsed + 1;  // once open, even a clock stepping back keeps it so
+        EXPECT_EQ(barrier.is_allowed_to_pass(), open) << wait << " after " << elapsed;
+    }
+    barrier.reset();
+    EXPECT_TRUE(barrier.is_allowed_to_pass());
 
-    auto busy = mouse(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier,
-                      QPointF(12.6, -3.2));
-    EXPECT_EQ(ev::mouse::to_string(&busy), "QMouseEvent, {LEFT | RIGHT | MIDDLE}, {SHIFT | CTRL}, at 13,-3");
-}
-
-TEST(EventMouse, FormatterRendersMouseEventsAndPointersToThem)
-{
-    auto event = mouse(Qt::RightButton, Qt::AltModifier, QPointF(4, 5));
-    QMouseEvent const* missing = nullptr;
-    EXPECT_EQ(gen::str::xprintF(0, "e:$", &event), "e:QMouseEvent, {RIGHT}, {ALT}, at 4,5");
-    EXPECT_EQ(gen::str::xprintF(0, "e:$", event), "e:QMouseEvent, {RIGHT}, {ALT}, at 4,5");
-    EXPECT_EQ(gen::str::xprintF(0, "e:$", missing), "e:nullptr");
-}
-
-TEST(EventKey, ModifierKeysAndSequenceText)
-{
-    QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
-    QKeyEvent meta(QEvent::KeyPress, Qt::Key_Meta, Qt::MetaModifier);
-    QKeyEvent letter(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
-    QKeyEvent f5(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier);
-    EXPECT_TRUE(ev::key::is_mod(&shift));
-    EXPECT_TRUE(ev::key::is_mod(&meta));
-    EXPECT_FALSE(ev::key::is_mod(&letter));
-    EXPECT_EQ(ev::key::to_string(&letter), "Ctrl+S");
-    EXPECT_EQ(ev::key::to_string(&f5), "F5");
-}
-
-TEST(EventDeathTest, NullEventIsFatalWithTheExpressionAndSource)
-{
-    QMouseEvent const* event = nullptr;
-    EXPECT_FATAL_EXIT(ev::mouse::is_left(event), "nullptr:event == NULL\nsrc/gen/qt/event/Event.cpp\nLINE:");
+    // The real clock does not run a minute within a test.
+    TimeBarrier real;
+    real.set_active(60'000);
+    EXPECT_FALSE(real.is_allowed_to_pass());
 }

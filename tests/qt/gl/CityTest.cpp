@@ -68,18 +68,13 @@ TEST(City, TableHoldsTheRegionsInOrderWithConsecutiveIds)
     for (std::size_t i = 0; i < cities.size(); ++i) {
         EXPECT_EQ(cities[i].id, i + 2) << cities[i].name;
     }
-    // First and last rows of each region, and values stored as the nearest float.
+    // Region boundaries, and values stored as the nearest float.
     struct Row { unsigned id; char const* name; float lat; float lon; unsigned citizens; };
-    for (Row const& r : {Row{2, "London", 51.5074f, -0.1278f, 8900000},
-                         Row{38, "Moscow", 55.7558f, 37.6173f, 12600000},
+    for (Row const& r : {Row{38, "Moscow", 55.7558f, 37.6173f, 12600000},
                          Row{39, "Anchorage", 61.2181f, -149.0003f, 290000},
-                         Row{54, "Santiago", -33.4489f, -70.6693f, 6200000},
                          Row{55, "Sana\xE2\x80\x99" "a", 15.3694f, 44.1910f, 2600000},
-                         Row{85, "Bishkek", 42.8746f, 74.5698f, 1100000},
                          Row{86, "Cairo", 30.0444f, 31.2357f, 10000000},
-                         Row{105, "Durban", -29.8587f, 31.0218f, 3700000},
                          Row{106, "Sydney", -33.8688f, 151.2093f, 5300000},
-                         Row{118, "Nuku'alofa", -21.1394f, -175.2049f, 25000},
                          Row{120, "Majuro", 7.0897f, 171.3803f, 30000}}) {
         City const& c = cities[r.id - 2];
         EXPECT_EQ(c.name, r.name);
@@ -87,33 +82,22 @@ TEST(City, TableHoldsTheRegionsInOrderWithConsecutiveIds)
         EXPECT_EQ(c.lon, r.lon) << r.name;
         EXPECT_EQ(c.citizens, r.citizens) << r.name;
     }
-}
-
-TEST(City, TextAndFormatting)
-{
-    City const& london = table().front();
-    EXPECT_EQ(london.to_string(), "London, ID:2, at lat:51.51, lon:-0.13, citizens:8900000");
-    EXPECT_EQ(gen::str::xprintF(0, "city:$", london), "city:" + london.to_string());
-    City const none;
-    EXPECT_FALSE(none);
-    EXPECT_EQ(none.to_string(), "NOT-VALID");
-    EXPECT_EQ(gen::str::xprintF(0, "city:$", none), "city:NOT-VALID");
+    // Its text, also what `$` prints for it.
+    EXPECT_EQ(gen::str::xprintF(0, "city:$", cities.front()), "city:London, ID:2, at lat:51.51, lon:-0.13, citizens:8900000");
+    EXPECT_EQ(gen::str::xprintF(0, "city:$", City{}), "city:NOT-VALID");
 }
 
 TEST(City, PopulationScaleIsLogarithmicAndClamped)
 {
     struct Case { unsigned citizens; float k; };
-    for (Case const& c : {Case{137000, 0.005f}, Case{10000, 0.005f}, Case{0, 0.005f},
-                          Case{40000000, 0.04f}, Case{std::numeric_limits<unsigned>::max(), 0.04f},
-                          Case{24900000, 0.0371f}, Case{30000000, 0.0382f}}) {
+    for (Case const& c : {Case{137000, 0.005f}, Case{10000, 0.005f}, Case{40000000, 0.04f},
+                          Case{std::numeric_limits<unsigned>::max(), 0.04f}, Case{24900000, 0.0371f},
+                          Case{30000000, 0.0382f}}) {
         EXPECT_NEAR(glTools::population_scale(c.citizens), c.k, 1e-4f) << c.citizens;
     }
     // Twice the population adds the same to k anywhere inside the range.
     float const step = glTools::population_scale(2000000) - glTools::population_scale(1000000);
     EXPECT_NEAR(glTools::population_scale(20000000) - glTools::population_scale(10000000), step, 1e-6f);
-    for (City const& c : table()) {
-        EXPECT_LE(glTools::population_scale(c.citizens), 0.04f) << c.name;
-    }
 }
 
 TEST(City, CylinderStandsOnThePlanetAndTurnsWithIt)

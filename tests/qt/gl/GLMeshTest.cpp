@@ -1,205 +1,205 @@
-// Drawing through the object graph on a real context, checked on the read-
-// back frame: a lit textured sphere, the dark side away from the light, the
-// background, clones and roll-over substitution, and the GL objects a mesh
-// uploads and releases.
+// Meshes and textures on a real context, checked on read-back frames and
+// texels: the lit textured planet, its dark side and pole, clones and
+// roll-over substitution, the GL objects a mesh uploads and releases, and
+// texture loading (mirroring, mipmaps, the bundled map, failure paths).
 #include "SceneWindow.h"
 
-#include <gen/log/GLog.h>
-#include <gen/qt/GSettings.h>
 #include <gen/qt/gl/mesh_generators.h>
-#include <gen/tools/xprintf.h>
+#include <gen/qt/gl/texture.h>
 
-#include "support/RecordingSink.h"
-#include "support/TempStore.h"
-
-#include <QImage>
-
-#include <gtest/gtest.h>
+#include <QImageReader>
+#include <QTemporaryDir>
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <memory>
+#include <array>
 
 using gen::qt::gl::GLMesh;
 using test::SceneWindow;
 using test::same_colour;
+using GLMeshRenderTest = test::GLWindowTest;
+using TextureTest = test::GLWindowTest;
+namespace texture = gen::qt::gl::texture;
 
 namespace {
 
-constexpr int kSize = 200;
-QColor const kTexColour(200, 100, 50);
+QColor const kRed(255, 0, 0);
+QColor const kBlue(0, 0, 255);
 
-// Uniform colour, or red above blue when `split`.
-QImage make_image(bool split)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(kTexColour);
-    if (split) {
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                image.setPixelColor(x, y, y < 8 ? QColor(255, 0, 0) : QColor(0, 0, 255));
-            }
-        }
-    }
-    return image;
-}
-
-GLMesh& add_sphere(SceneWindow& w, unsigned int id, float radius, glm::vec4 const& colour,
-                   glm::vec3 const& at, bool upload = true)
+GLMesh& add_sphere(SceneWindow& w, unsigned int id, float radius, glm::vec4 const& colour, glm::vec3 const& at)
 {
     GLMesh& m = w.graph.ensure_mesh(id);
-    gen::qt::gl::mesh::create_sphere(m, radius, 24, 24, colour);
+    gen::qt::gl::mesh::create_sphere(m, radius, 60, 60, colour);
     m.matModel = glm::translate(glm::mat4(1.0f), at);
-    if (upload) {
-        m.create_buffer_bind(w.shader);
-    }
+    m.create_buffer_bind(w.shader);
     return m;
 }
 
-class GLMeshRenderTest : public ::testing::Test {
-protected:
-    SceneWindow& start(std::function<void(SceneWindow&)> build)
-    {
-        window = std::make_unique<SceneWindow>();
-        window->fnBuildScene = std::move(build);
-        EXPECT_TRUE(window->show_and_wait(QSize(kSize, kSize)));
-        EXPECT_TRUE(window->checkPassed);
-        return *window;
-    }
+QImage filled(QColor const& colour, int width = 4, int height = 4)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
 
-    // The planet view's root: a green unit sphere (60 x 60) with `texture`.
-    SceneWindow& start_planet(QImage const& texture)
-    {
-        return start([texture](SceneWindow& s) {
-            GLMesh& root = s.graph.ensure_root();
-            gen::qt::gl::mesh::create_sphere(root, 1.0f, 60, 60, glm::vec4(0, 1, 0, 1));
-            ASSERT_TRUE(root.load_texture(s.shader, texture));
-            root.create_buffer_bind(s.shader);
-        });
-    }
-
-    test::TempStore settings;
-    std::unique_ptr<SceneWindow> window;
-};
+// Level `level` of texture `id` as RGBA bytes, rows in upload order.
+QImage read_back(SceneWindow& w, unsigned int id, int level = 0)
+{
+    GLint width = 0;
+    GLint height = 0;
+    w.glBindTexture(GL_TEXTURE_2D, id);
+    w.glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
+    w.glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
+    QImage out(width, height, QImage::Format_RGBA8888);
+    w.glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, out.bits());
+    return out;
+}
 
 }  // namespace
 
-TEST_F(GLMeshRenderTest, TexturedSphereLitFromTheCameraShowsTheTextureColour)
+TEST_F(GLMeshRenderTest, PlanetShowsTextureLitSideDarkSideAndNorthPoleRow)
 {
-    SceneWindow& w = start_planet(make_image(false));
-    QImage const frame = w.render_frame();
-    ASSERT_EQ(frame.width(), kSize);
-    QColor const centre = frame.pixelColor(kSize / 2, kSize / 2);
-    EXPECT_TRUE(same_colour(centre, kTexColour)) << centre.name().toStdString();
-    for (QPoint corner : {QPoint(2, 2), QPoint(kSize - 3, 2), QPoint(2, kSize - 3), QPoint(kSize - 3, kSize - 3)}) {
-        EXPECT_TRUE(same_colour(frame.pixelColor(corner), w.clearColor)) << corner.x() << "," << corner.y();
-    }
-}
-
-TEST_F(GLMeshRenderTest, SideAwayFromTheLightIsBlack)
-{
-    SceneWindow& w = start_planet(make_image(false));
-    w.light.vPos = glm::vec3(10.0f, 0.0f, 0.0f);
-    QImage const frame = w.render_frame();
-    QColor const dark = frame.pixelColor(kSize / 2 - 30, kSize / 2);
-    QColor const lit = frame.pixelColor(kSize / 2 + 30, kSize / 2);
-    EXPECT_TRUE(same_colour(dark, QColor(0, 0, 0), 1)) << dark.name().toStdString();
-    EXPECT_GT(lit.red(), 60);
-    EXPECT_GT(lit.red(), lit.green());  // still the texture's hue
-    EXPECT_GT(lit.green(), lit.blue());
-}
-
-TEST_F(GLMeshRenderTest, FirstImageRowLiesAtTheNorthPole)
-{
-    SceneWindow& w = start_planet(make_image(true));
-    QImage const frame = w.render_frame();
-    QColor const north = frame.pixelColor(kSize / 2, kSize / 2 - 25);
-    QColor const south = frame.pixelColor(kSize / 2, kSize / 2 + 25);
-    EXPECT_GT(north.red(), 150);
-    EXPECT_LT(north.blue(), 20);
-    EXPECT_GT(south.blue(), 150);
-    EXPECT_LT(south.red(), 20);
-}
-
-TEST_F(GLMeshRenderTest, VertexColourWithoutTextureAndNoDrawBeforeUpload)
-{
-    SceneWindow& w = start([](SceneWindow& s) {
-        add_sphere(s, 2, 0.4f, glm::vec4(1, 0, 0, 1), glm::vec3(-1, 0, 0));
-        add_sphere(s, 3, 0.4f, glm::vec4(0, 1, 0, 1), glm::vec3(1, 0, 0), false);
+    // The planet view's root: a unit sphere (60 x 60) with a uniform texture,
+    // at the start turn (model and view no longer commute).
+    QColor const texColour(200, 100, 50);
+    SceneWindow& w = start(QSize(200, 200), [&texColour](SceneWindow& s) {
+        GLMesh& root = add_sphere(s, 1, 1.0f, glm::vec4(0, 1, 0, 1), glm::vec3(0.0f));
+        ASSERT_TRUE(root.load_texture(s.shader, filled(texColour)));
+        root.set_rotation(0.0, 0.0);
     });
-    QImage const frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(52, 100), QColor(255, 0, 0), 8))
-        << frame.pixelColor(52, 100).name().toStdString();
-    EXPECT_TRUE(same_colour(frame.pixelColor(148, 100), w.clearColor));
+    QImage frame = w.render_frame();
+    EXPECT_TRUE(same_colour(frame.pixelColor(100, 100), texColour));
+    EXPECT_TRUE(same_colour(frame.pixelColor(2, 197), w.clearColor));
+
+    w.light.vPos = glm::vec3(10.0f, 0.0f, 0.0f);
+    frame = w.render_frame();
+    QColor const lit = frame.pixelColor(130, 100);
+    EXPECT_TRUE(same_colour(frame.pixelColor(70, 100), QColor(0, 0, 0), 1));
+    EXPECT_TRUE(lit.red() > lit.green() && lit.green() > lit.blue());  // still the texture's hue
+
+    // Red above blue: the first image row lies at the north pole.
+    QImage split = filled(kBlue, 1, 16);
+    for (int y = 0; y < 8; ++y) {
+        split.setPixelColor(0, y, kRed);
+    }
+    w.light.vPos = glm::vec3(0.0f, 0.0f, 5.0f);
+    ASSERT_TRUE(w.graph.get_root().load_texture(w.shader, split));
+    frame = w.render_frame();
+    QColor const north = frame.pixelColor(100, 75);
+    QColor const south = frame.pixelColor(100, 125);
+    EXPECT_TRUE(north.red() > 150 && north.blue() < 20) << north.name().toStdString();
+    EXPECT_TRUE(south.blue() > 150 && south.red() < 20) << south.name().toStdString();
 }
 
-TEST_F(GLMeshRenderTest, CloneIsNeverDrawnAndRollOverDrawsTheSubstituteInPlace)
+TEST_F(GLMeshRenderTest, ClonesAndUnuploadedMeshesAreNotDrawnRollOverDrawsTheSubstituteClearReleases)
 {
-    SceneWindow& w = start([](SceneWindow& s) {
+    SceneWindow& w = start(QSize(200, 200), [](SceneWindow& s) {
         add_sphere(s, 2, 0.4f, glm::vec4(1, 0, 0, 1), glm::vec3(-1, 0, 0)).idRollOver = 3;
         add_sphere(s, 3, 0.4f, glm::vec4(0, 0, 1, 1), glm::vec3(1, 0, 0)).set_clone(true);
+        gen::qt::gl::mesh::create_sphere(s.graph.ensure_mesh(4), 0.4f, 8, 8, glm::vec4(0, 1, 0, 1));
     });
-    QPoint const city(52, 100);
-    QPoint const cloneSpot(148, 100);
-    QColor const red(255, 0, 0);
-    QColor const blue(0, 0, 255);
-
-    QImage frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(city), red, 8));
-    EXPECT_TRUE(same_colour(frame.pixelColor(cloneSpot), w.clearColor));
-
+    auto const expect_frame = [&](QColor const& atCity) {
+        QImage const frame = w.render_frame();
+        EXPECT_TRUE(same_colour(frame.pixelColor(52, 100), atCity, 8)) << frame.pixelColor(52, 100).name().toStdString();
+        EXPECT_TRUE(same_colour(frame.pixelColor(148, 100), w.clearColor));  // the clone's place
+        EXPECT_TRUE(same_colour(frame.pixelColor(100, 100), w.clearColor));  // never uploaded
+    };
+    expect_frame(kRed);  // vertex colour without a texture
     w.graph.get_mesh(2).set_rollover(true);
-    frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(city), blue, 8)) << frame.pixelColor(city).name().toStdString();
-    EXPECT_TRUE(same_colour(frame.pixelColor(cloneSpot), w.clearColor));
-
-    w.graph.clear_roll_over();
-    frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(city), red, 8));
-
+    expect_frame(kBlue);
     // A substitute that is not valid: the rolled-over mesh is skipped.
-    w.graph.get_mesh(2).set_rollover(true);
     w.graph.get_mesh(3).set_valid(false);
-    frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(city), w.clearColor));
+    expect_frame(w.clearColor);
+
+    // A second upload replaces the first objects; clear releases them all,
+    // and the cleared mesh draws nothing.
+    GLMesh& city = w.graph.get_mesh(2);
+    GLuint const first = city.VBO;
+    city.create_buffer_bind(w.shader);
+    EXPECT_FALSE(w.glIsBuffer(first) && city.VBO != first);
+    ASSERT_TRUE(city.load_texture(w.shader, filled(kRed)));
+    std::array<GLuint, 3> const names{city.VAO, city.VBO, city.idTexture};
+    city.clear(w.shader);
+    EXPECT_FALSE(w.glIsVertexArray(names[0]) || w.glIsBuffer(names[1]) || w.glIsTexture(names[2]));
+    EXPECT_EQ(city.VAO + city.VBO + city.EBO + city.idTexture, 0u);
+    EXPECT_TRUE(city.vertices.empty() && city.indices.empty());
+    w.graph.clear_roll_over();
+    expect_frame(w.clearColor);
 }
 
-TEST_F(GLMeshRenderTest, UploadAndClearManageTheGLObjects)
+TEST_F(TextureTest, FileIsUploadedTexelExactAsMirroredWithMipmapsAndReloadDeletesTheOld)
 {
-    SceneWindow& w = start([](SceneWindow& s) { add_sphere(s, 2, 0.4f, glm::vec4(1, 0, 0, 1), glm::vec3(0)); });
-    w.makeCurrent();
-    GLMesh& m = w.graph.get_mesh(2);
-    ASSERT_TRUE(m.has_GPU());
-    GLuint const vao = m.VAO;
-    GLuint const vbo = m.VBO;
-    GLuint const ebo = m.EBO;
-    EXPECT_TRUE(w.glIsVertexArray(vao));
-    EXPECT_TRUE(w.glIsBuffer(vbo));
-    GLint bytes = 0;
-    w.glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    w.glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &bytes);
-    EXPECT_EQ(bytes, static_cast<GLint>(m.vertices.size() * 48));
-    w.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ebo);
-    w.glGetBufferParameteriv(GL_ELEMENT_ARRAY_BUFFER, GL_BUFFER_SIZE, &bytes);
-    EXPECT_EQ(bytes, static_cast<GLint>(m.indices.size() * 4));
-    EXPECT_EQ(m.to_string(), gen::str::xprintF(0, "GLMeshid:2, idParent:0  VAO:$, VBO:$, EBO:$ {VALID | VISIBLE | HAS_GPU | }", vao, vbo, ebo));
+    SceneWindow& w = start();
+    // Four distinct columns, two distinct rows, varying alpha.
+    QImage image(4, 2, QImage::Format_ARGB32);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            image.setPixelColor(x, y, QColor(10 + 60 * x, 200 - 100 * y, 30 * x + 7 * y, 255 - 20 * x));
+        }
+    }
+    QTemporaryDir dir;
+    QString const path = dir.filePath("pattern.png");
+    ASSERT_TRUE(image.save(path));
+    unsigned int id = 0;
+    for (Qt::Orientations const flip : {Qt::Orientations(Qt::Horizontal), Qt::Orientations(Qt::Vertical), Qt::Orientations()}) {
+        SCOPED_TRACE(flip.toInt());
+        unsigned int const old = id;
+        ASSERT_TRUE(texture::load(w.shader, id, path, flip));
+        EXPECT_TRUE(old == 0 || old == id || !w.glIsTexture(old));  // the driver may hand a freed name out again
+        QImage const expected = image.mirrored(flip.testFlag(Qt::Horizontal), flip.testFlag(Qt::Vertical));
+        EXPECT_EQ(read_back(w, id), expected.convertToFormat(QImage::Format_RGBA8888));
+    }
+    EXPECT_EQ(read_back(w, id, 1).size(), QSize(2, 1));
+    EXPECT_EQ(read_back(w, id, 2).size(), QSize(1, 1));
+    GLint minFilter = 0;
+    w.glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_LINEAR);
 
-    // A second upload replaces the first objects instead of leaking them.
-    m.create_buffer_bind(w.shader);
-    EXPECT_FALSE(w.glIsBuffer(vbo) && m.VBO != vbo);
+    // From an image: the caller's copy is left as it was; a null image keeps the old texture.
+    ASSERT_TRUE(texture::load(w.shader, id, image));
+    EXPECT_EQ(image.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(read_back(w, id).pixelColor(3, 1), image.pixelColor(3, 1));
+    unsigned int const kept = id;
+    EXPECT_FALSE(texture::load(w.shader, id, QImage()));
+    EXPECT_TRUE(id == kept && w.glIsTexture(kept));
+}
 
-    ASSERT_TRUE(m.load_texture(w.shader, make_image(false)));
-    GLuint const tex = m.idTexture;
-    GLuint const vbo2 = m.VBO;
-    m.clear(w.shader);
-    EXPECT_FALSE(w.glIsBuffer(vbo2));
-    EXPECT_FALSE(w.glIsTexture(tex));
-    EXPECT_EQ(m.VAO + m.VBO + m.EBO + m.idTexture, 0u);
-    EXPECT_TRUE(m.vertices.empty());
-    EXPECT_TRUE(m.indices.empty());
-    EXPECT_TRUE(m.has_GPU());  // bits stay
+TEST_F(TextureTest, MissingFileDeletesTheOldTextureSoTheMeshShowsVertexColours)
+{
+    SceneWindow& w = start();
+    GLMesh& root = add_sphere(w, 1, 1.0f, glm::vec4(0, 1, 0, 1), glm::vec3(0.0f));
+    ASSERT_TRUE(root.load_texture(w.shader, filled(kBlue)));
+    unsigned int const old = root.idTexture;
+    EXPECT_TRUE(same_colour(w.render_frame().pixelColor(100, 100), kBlue));
 
-    // Drawn after clear: nothing, and no crash.
-    QImage const frame = w.render_frame();
-    EXPECT_TRUE(same_colour(frame.pixelColor(100, 100), w.clearColor));
+    test::LogCapture errors(gen::log::LEVEL_ERROR);
+    EXPECT_FALSE(root.load_texture(w.shader, QStringLiteral(":/wb/img/no_such_map.jpg"), Qt::Horizontal));
+    EXPECT_EQ(root.idTexture, 0u);
+    EXPECT_FALSE(w.glIsTexture(old));
+    EXPECT_EQ(errors.texts(), std::vector<std::string>{"Figure::load_texture <<<:/wb/img/no_such_map.jpg>>> failed"});
+    EXPECT_TRUE(same_colour(w.render_frame().pixelColor(100, 100), QColor(0, 255, 0)));
+}
+
+TEST_F(TextureTest, BundledEarthMapLoadsMirroredAndOneLargerThanTheDriverAllowsIsRefused)
+{
+    SceneWindow& w = start();
+    QString const earth = QStringLiteral(":/wb/img/2k_earth.jpg");
+    QImage const decoded = QImageReader(earth).read();
+    unsigned int id = 0;
+    ASSERT_TRUE(texture::load(w.shader, id, earth, Qt::Horizontal));
+    QImage const back = read_back(w, id);
+    ASSERT_EQ(back.size(), QSize(2048, 1024));
+    for (QPoint p : {QPoint(0, 0), QPoint(100, 300), QPoint(2047, 1023)}) {
+        EXPECT_EQ(back.pixelColor(p).rgb(), decoded.pixelColor(2047 - p.x(), p.y()).rgb()) << p.x() << "," << p.y();
+    }
+
+    GLint maxSize = 0;
+    w.glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    QTemporaryDir dir;
+    QString const path = dir.filePath("wide.png");
+    ASSERT_TRUE(filled(Qt::gray, maxSize + 1, 1).save(path));
+    EXPECT_FALSE(texture::load(w.shader, id, path, {}));
+    EXPECT_EQ(id, 0u);
+    EXPECT_TRUE(log.contains(std::to_string(maxSize + 1) + " x 1 exceeds GL_MAX_TEXTURE_SIZE " + std::to_string(maxSize)));
+    EXPECT_TRUE(log.contains("TEXTURE,'" + path.toStdString() + "', " + std::to_string(maxSize + 1) + ".1  ID:0 - NOT LOADED"));
 }

@@ -1,222 +1,169 @@
-// Object graph bookkeeping without a context: lookups, the shared invalid
-// mesh, matrix derivation, roll-over bits, state texts and which meshes a
-// render pass would draw (observed through the matrix setters, which log one
-// "!programId" line each while no program exists).
-#include <gen/qt/gl/ObjectGraph.h>
+// Figures, shader handle and object graph without a context: state bits and
+// their text, the two rotations of a figure, lookups, the shared invalid
+// mesh, matrix derivation, roll-over bits and which meshes a render pass would
+// draw (observed through the matrix setters, which log one "!programId" line
+// each while no program exists).
+#include <gen/qt/gl/BaseFigure.h>
 #include <gen/qt/gl/GL_FUNCTIONS.h>
 #include <gen/qt/gl/GShader.h>
-
-#include <gen/log/GLog.h>
+#include <gen/qt/gl/ObjectGraph.h>
 
 #include "support/Fuzzy.h"
-#include "support/RecordingSink.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <algorithm>
-#include <string>
-
-using gen::qt::gl::GL_FUNCTIONS;
+using gen::qt::gl::BaseFigure;
 using gen::qt::gl::GLMesh;
 using gen::qt::gl::GShader;
 using gen::qt::gl::ObjectGraph;
 
 namespace {
 
-class ObjectGraphTest : public ::testing::Test {
-protected:
-    test::LogLevelGuard level{gen::log::LEVEL_TRACE};
-    test::RecordingSink sink;
-    ObjectGraph graph;
-
-    std::size_t lines_at(gen::log::LOG_LEVEL lvl) const
-    {
-        auto const lines = sink.lines();
-        return static_cast<std::size_t>(
-            std::count_if(lines.begin(), lines.end(), [lvl](auto const& l) { return l.level == lvl; }));
-    }
-};
-
-// Number of meshes a render pass sets matrices for: three setter calls each.
-std::size_t drawn_by_render(ObjectGraph& graph, test::RecordingSink& sink)
+// Meshes a render pass sets matrices for: three setter calls each.
+std::size_t drawn_by_render(ObjectGraph& graph)
 {
-    GL_FUNCTIONS table;  // unresolved: a GL call through it would crash the test
+    test::LogCapture log(gen::log::LEVEL_DEBUG);
+    gen::qt::gl::GL_FUNCTIONS table;  // unresolved: a GL call through it would crash the test
     GShader shader(table);
-    sink.clear();
     graph.render(shader, glm::mat4(1.0f), glm::mat4(1.0f));
-    auto const texts = sink.texts();
-    auto const setters = std::count(texts.begin(), texts.end(), "GShader::get_uniform_location, !programId");
-    return static_cast<std::size_t>(setters) / 3;
+    return log.count("GShader::get_uniform_location, !programId") / 3;
 }
 
 }  // namespace
 
-TEST_F(ObjectGraphTest, EnsureMeshCreatesOnceValidVisibleWithIdentity)
+TEST(BaseFigure, SettersChangeTheirOwnBitsAndStateTextKeepsItsOrder)
 {
-    GLMesh& first = graph.ensure_mesh(5);
-    first.name = "city";
-    GLMesh& second = graph.ensure_mesh(5);
-    EXPECT_EQ(&first, &second);
-    EXPECT_EQ(graph.size(), 1u);
-    EXPECT_EQ(second.id, 5u);
-    EXPECT_TRUE(second);
-    EXPECT_TRUE(second.is_visible());
-    EXPECT_FALSE(second.has_GPU());
-    EXPECT_TRUE(test::near(second.matModel, glm::mat4(1.0f), 0.0f));
-    EXPECT_EQ(second.state_to_string(), "VALID | VISIBLE | ");
-    EXPECT_EQ(second.to_string(), "GLMesh@cityid:5, idParent:0  VAO:0, VBO:0, EBO:0 {VALID | VISIBLE | }");
-    EXPECT_EQ(lines_at(gen::log::LEVEL_WARN) + lines_at(gen::log::LEVEL_ERROR), 0u);
+    BaseFigure f;
+    f.set_zero();
+    EXPECT_EQ(f.state_to_string(), "ZERO");
+    f.set_valid(true);
+    f.set_visible(true);
+    f.set_has_GPU(true);
+    f.set_rollover(true);
+    f.set_clone(true);
+    // CLONE and SELECTED come before ROLL_OVER although their bits are higher.
+    EXPECT_EQ(f.state_to_string(), "VALID | VISIBLE | HAS_GPU | CLONE | ROLL_OVER | ");
+    EXPECT_EQ(BaseFigure::state_to_string(gen::GBits<unsigned int>(BaseFigure::SELECTED | BaseFigure::ROLL_OVER)),
+              "SELECTED | ROLL_OVER | ");
+    f.set_visible(false);
+    f.set_clone(false);
+    EXPECT_EQ(f.state_to_string(), "VALID | HAS_GPU | ROLL_OVER | ");
+    EXPECT_TRUE(f.is_valid() && !f.is_visible() && f.has_GPU() && f.is_rollover() && !f.is_clone() && !f.is_zero());
 }
 
-TEST_F(ObjectGraphTest, IdZeroAndUnknownIdsGiveTheSharedInvalidMesh)
+TEST(BaseFigure, AbsoluteRotationIsRxAfterRyAxisRotationTurnsInWorldCoordinates)
 {
-    GLMesh& bad = graph.ensure_mesh(0);
-    EXPECT_EQ(&bad, &ObjectGraph::meshObject_INVALID);
-    EXPECT_FALSE(bad);
-    EXPECT_EQ(graph.size(), 0u);
-    EXPECT_TRUE(sink.contains("ObjectGraph::ensure_mesh, id == 0!"));
-    EXPECT_EQ(lines_at(gen::log::LEVEL_ERROR), 1u);
+    test::LogCapture log;
+    BaseFigure f;
+    f.matModel = glm::translate(glm::mat4(1.0f), glm::vec3(7.0f, 8.0f, 9.0f));
+    f.set_rotation(30.0, 20.0);  // replaces the matrix: the translation is gone
+    glm::mat4 const expected = glm::rotate(glm::mat4(1.0f), glm::radians(20.0f), glm::vec3(1, 0, 0)) *
+                               glm::rotate(glm::mat4(1.0f), glm::radians(90.0f - 30.0f), glm::vec3(0, 1, 0));
+    EXPECT_TRUE(test::near(f.matModel, expected, 1e-6f));
 
-    graph.ensure_mesh(2);
-    sink.clear();
-    EXPECT_EQ(&graph.get_mesh(0), &ObjectGraph::meshObject_INVALID);
-    EXPECT_TRUE(sink.contains("ObjectGraph::get_mesh, id == 0!"));
-    EXPECT_EQ(lines_at(gen::log::LEVEL_WARN), 1u);
+    // R x M, whatever the axis length: the translated origin is turned too.
+    f.matModel = glm::translate(glm::mat4(1.0f), glm::vec3(1.0f, 0.0f, 0.0f));
+    f.set_rotation(90.0f, glm::vec3(0.0f, 3.0f, 0.0f));
+    glm::mat4 const turn = glm::rotate(glm::mat4(1.0f), glm::radians(90.0f), glm::vec3(0, 1, 0));
+    EXPECT_TRUE(test::near(f.matModel, turn * glm::translate(glm::mat4(1.0f), glm::vec3(1, 0, 0)), 1e-6f));
 
-    sink.clear();
-    EXPECT_EQ(&graph.get_mesh(99), &ObjectGraph::meshObject_INVALID);
-    EXPECT_TRUE(sink.texts().empty());
-    EXPECT_EQ(ObjectGraph::meshObject_INVALID.to_string(), "GLMeshid:0, idParent:0  VAO:0, VBO:0, EBO:0 {ZERO}");
+    glm::mat4 const before = f.matModel;
+    f.set_rotation(45.0f, glm::vec3(0.0f));  // no direction: the matrix stays finite
+    EXPECT_EQ(f.matModel, before);
+    EXPECT_TRUE(log.contains("BaseFigure::set_rotation, axis has no direction"));
 }
 
-TEST_F(ObjectGraphTest, WritesThroughAFailedLookupDoNotReachTheNextOne)
+TEST(ObjectGraph, LookupsCreateOnceAndFailIntoTheSharedInvalidMesh)
 {
+    test::LogCapture log;
+    ObjectGraph graph;
+    EXPECT_EQ(&graph.get_root(), &ObjectGraph::meshObject_INVALID);
+    GLMesh& city = graph.ensure_mesh(5);
+    city.name = "city";
+    EXPECT_EQ(&graph.ensure_mesh(5), &city);
+    EXPECT_EQ(city.to_string(), "GLMesh@cityid:5, idParent:0  VAO:0, VBO:0, EBO:0 {VALID | VISIBLE | }");
+    EXPECT_FALSE(graph.get_root());  // meshes, but no id 1
+    GLMesh& root = graph.ensure_root();
+    GLMesh& child = graph.ensure_mesh(root, 3);
+    EXPECT_TRUE(child.has_parent() && &graph.get_parent(child) == &root);
+    // Id 0 warns (lookup) or fails (creation); unknown ids fail quietly.
+    EXPECT_EQ(&graph.get_parent(root), &ObjectGraph::meshObject_INVALID);
+    EXPECT_EQ(&graph.ensure_mesh(0), &ObjectGraph::meshObject_INVALID);
+    EXPECT_EQ(graph.size(), 3u);
+    EXPECT_EQ(log.texts(), (std::vector<std::string>{"ObjectGraph::get_root, graph is empty!",
+                                                    "ObjectGraph::get_mesh, id == 0!",
+                                                    "ObjectGraph::ensure_mesh, id == 0!"}));
+    // Writes through a failed lookup do not reach the next one.
     GLMesh& bad = graph.get_mesh(42);
     bad.set_valid(true);
     bad.idParent = 7;
-    bad.matModel = glm::translate(glm::mat4(1.0f), glm::vec3(1.0f));
-    GLMesh const& again = graph.get_mesh(43);
-    EXPECT_EQ(&again, &bad);
-    EXPECT_FALSE(again);
-    EXPECT_EQ(again.idParent, 0u);
-    EXPECT_TRUE(test::near(again.matModel, glm::mat4(1.0f), 0.0f));
+    EXPECT_EQ(graph.get_mesh(43).to_string(), "GLMeshid:0, idParent:0  VAO:0, VBO:0, EBO:0 {ZERO}");
 }
 
-TEST_F(ObjectGraphTest, RootLookups)
+TEST(ObjectGraph, TransformDerivesChildrenFromParentsInIdOrder)
 {
-    EXPECT_EQ(&graph.get_root(), &ObjectGraph::meshObject_INVALID);
-    EXPECT_TRUE(sink.contains("ObjectGraph::get_root, graph is empty!"));
-
-    graph.ensure_mesh(2);
-    sink.clear();
-    EXPECT_FALSE(graph.get_root());
-    EXPECT_TRUE(sink.texts().empty());
-
-    GLMesh& root = graph.ensure_root();
-    EXPECT_EQ(root.id, 1u);
-    EXPECT_EQ(&graph.get_root(), &root);
-    GLMesh& child = graph.ensure_mesh(root, 3);
-    EXPECT_EQ(child.idParent, 1u);
-    EXPECT_TRUE(child.has_parent());
-    EXPECT_EQ(&child.get_parent(graph), &root);
-    EXPECT_FALSE(root.has_parent());
-}
-
-TEST_F(ObjectGraphTest, TransformDerivesChildrenFromParentsInIdOrder)
-{
+    ObjectGraph graph;
     glm::mat4 const rootMatrix = glm::rotate(glm::mat4(1.0f), 0.5f, glm::vec3(0.0f, 1.0f, 0.0f));
     glm::mat4 const offset = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 1.0f));
     glm::mat4 const own = glm::translate(glm::mat4(1.0f), glm::vec3(3.0f, 0.0f, 0.0f));
-    auto const stackOffset = [offset](glm::mat4 parent) { return parent * offset; };
-
-    GLMesh& root = graph.ensure_root();
-    root.matModel = rootMatrix;
-
-    GLMesh& child = graph.ensure_mesh(root, 2);
-    child.fnTransform = stackOffset;
-    GLMesh& withoutFn = graph.ensure_mesh(root, 3);
-    withoutFn.matModel = own;
-    GLMesh& withoutParent = graph.ensure_mesh(4);
-    withoutParent.matModel = own;
-    withoutParent.fnTransform = stackOffset;
-    GLMesh& orphan = graph.ensure_mesh(5);
-    orphan.idParent = 77;  // not in the graph: derived from the identity
-    orphan.fnTransform = stackOffset;
-    // Parent with a larger id: sees the parent's matrix from before the pass.
-    GLMesh& early = graph.ensure_mesh(6);
-    early.idParent = 7;
-    early.fnTransform = stackOffset;
-    GLMesh& late = graph.ensure_mesh(root, 7);
-    late.fnTransform = stackOffset;
-
+    auto const add = [&](unsigned int id, unsigned int parent, bool withFn) -> GLMesh& {
+        GLMesh& m = graph.ensure_mesh(id);
+        m.idParent = parent;
+        m.matModel = own;
+        if (withFn) {
+            m.fnTransform = [offset](glm::mat4 const& parentMatrix) { return parentMatrix * offset; };
+        }
+        return m;
+    };
+    graph.ensure_root().matModel = rootMatrix;
+    GLMesh& withoutFn = add(3, 1, false);
+    GLMesh& orphan = add(5, 77, true);  // parent not in the graph: the identity
+    GLMesh& early = add(6, 7, true);    // parent with a larger id: its matrix from before the pass
+    GLMesh& late = add(7, 1, true);
     graph.transform();
-
-    EXPECT_TRUE(test::near(child.matModel, rootMatrix * offset, 1e-6f));
-    EXPECT_TRUE(test::near(withoutFn.matModel, own, 0.0f));
-    EXPECT_TRUE(test::near(withoutParent.matModel, own, 0.0f));
+    EXPECT_EQ(withoutFn.matModel, own);
     EXPECT_TRUE(test::near(orphan.matModel, offset, 1e-6f));
-    EXPECT_TRUE(test::near(early.matModel, offset, 1e-6f));
+    EXPECT_TRUE(test::near(early.matModel, own * offset, 1e-6f));
     EXPECT_TRUE(test::near(late.matModel, rootMatrix * offset, 1e-6f));
-    EXPECT_TRUE(sink.contains("ObjectGraph::transform, meshes:7"));
-
-    graph.transform();  // now the late parent's matrix is in place
+    graph.transform();
     EXPECT_TRUE(test::near(early.matModel, rootMatrix * offset * offset, 1e-6f));
 }
 
-TEST_F(ObjectGraphTest, ClearRollOverClearsOnlyThatBit)
+TEST(ObjectGraph, RenderDrawsValidVisibleUploadedNonClonesAndValidSubstitutes)
 {
-    GLMesh& a = graph.ensure_mesh(2);
-    GLMesh& b = graph.ensure_mesh(3);
-    a.set_rollover(true);
-    a.set_clone(true);
-    b.set_rollover(true);
-    graph.clear_roll_over();
-    EXPECT_FALSE(a.is_rollover());
-    EXPECT_FALSE(b.is_rollover());
-    EXPECT_TRUE(a.is_clone());
-    EXPECT_EQ(b.state_to_string(), "VALID | VISIBLE | ");
-}
-
-TEST_F(ObjectGraphTest, RenderDrawsOnlyValidVisibleUploadedNonCloneMeshes)
-{
+    ObjectGraph graph;
     graph.ensure_mesh(1);  // never uploaded
-    graph.ensure_mesh(2).set_has_GPU(true);
-    GLMesh& hidden = graph.ensure_mesh(3);
-    hidden.set_has_GPU(true);
-    hidden.set_visible(false);
-    GLMesh& clone = graph.ensure_mesh(4);
-    clone.set_has_GPU(true);
-    clone.set_clone(true);
-    GLMesh& invalid = graph.ensure_mesh(5);
-    invalid.set_has_GPU(true);
-    invalid.set_valid(false);
+    for (unsigned int id : {2u, 3u, 4u, 5u}) {
+        graph.ensure_mesh(id).set_has_GPU(true);
+    }
+    graph.get_mesh(3).set_visible(false);
+    graph.get_mesh(4).set_clone(true);
+    graph.get_mesh(5).set_valid(false);
+    EXPECT_EQ(drawn_by_render(graph), 1u);
 
-    EXPECT_EQ(drawn_by_render(graph, sink), 1u);
-    EXPECT_TRUE(sink.contains("ObjectGraph::render, 5 mesh objects"));
-}
-
-TEST_F(ObjectGraphTest, RolledOverMeshNeedsAValidUploadedSubstitute)
-{
-    GLMesh& city = graph.ensure_mesh(2);
-    city.set_has_GPU(true);
+    GLMesh& city = graph.get_mesh(2);
     city.set_rollover(true);
     city.idRollOver = 9;  // missing
-    EXPECT_EQ(drawn_by_render(graph, sink), 0u);
-
+    EXPECT_EQ(drawn_by_render(graph), 0u);
     GLMesh& highlight = graph.ensure_mesh(9);
     highlight.set_clone(true);  // not uploaded yet
-    EXPECT_EQ(drawn_by_render(graph, sink), 0u);
-
+    EXPECT_EQ(drawn_by_render(graph), 0u);
     highlight.set_has_GPU(true);
-    highlight.set_valid(false);
-    EXPECT_EQ(drawn_by_render(graph, sink), 0u);
+    EXPECT_EQ(drawn_by_render(graph), 1u);
+    city.idRollOver = 0;  // rolled over without a substitute: drawn as itself
+    EXPECT_EQ(drawn_by_render(graph), 1u);
 
-    highlight.set_valid(true);
-    EXPECT_EQ(drawn_by_render(graph, sink), 1u);
+    graph.get_mesh(4).set_rollover(true);
+    graph.clear_roll_over();
+    EXPECT_FALSE(city.is_rollover() || graph.get_mesh(4).is_rollover());
 
-    // Rolled over without a substitute id: drawn as itself.
-    city.idRollOver = 0;
-    EXPECT_EQ(drawn_by_render(graph, sink), 1u);
+    // Without a program or a name, uniform lookups do not reach the driver.
+    gen::qt::gl::GL_FUNCTIONS table;
+    GShader shader(table);
+    shader.set_vec4("v4", glm::vec4(1.0f));
+    shader.programId = 7;
+    EXPECT_EQ(shader.get_uniform_location(QString()), -1);
 }

@@ -1,46 +1,103 @@
 #pragma once
-// A minimal GL view for the render tests: the set-up sequence and frame of
-// the planet view (driver check, depth test, clear colour, shader, light
-// uniforms, perspective camera, object graph), with the scene built by a
-// closure and frames rendered and read back on demand.
+// A minimal GL view for the render tests: the standard set-up and the frame
+// of the planet view (light uniforms, the camera's matrices, object graph),
+// the scene built by a closure inside ini_gl, frames drawn and read back on
+// demand; and the fixture that shows one.
 
+#include <gen/math/ViewPort.h>
 #include <gen/qt/gl/AbstractGLComponent.h>
 #include <gen/qt/gl/Camera.h>
 #include <gen/qt/gl/Light.h>
-#include <gen/qt/gl/ObjectGraph.h>
 
-#include <QColor>
+#include "support/LogCapture.h"
+#include "support/TempStore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
-#include <QSize>
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <functional>
+#include <memory>
 
 namespace test {
 
 class SceneWindow : public gen::qt::gl::AbstractGLComponent {
 public:
-    SceneWindow();
+    SceneWindow()
+    {
+        cam.ini(glm::vec3(0.0f, 0.0f, 5.0f), 45.0f, 1.0f, 0.1f, 100.0f, 5.0f);
+        light.vPos = glm::vec3(0.0f, 0.0f, 5.0f);
+        light.vColor = glm::vec3(1.0f);
+    }
 
-    void ini_gl() override;
-    void paintGL() override;
+    void ini_gl() override
+    {
+        checkPassed = standard_gl_setup(clearColor);
+        if (checkPassed && fnBuildScene) {
+            fnBuildScene(*this);
+        }
+    }
 
-    // Shows the window at `size` and runs the event loop until the context
-    // is initialised; false after 10 s.
-    bool show_and_wait(QSize size);
-    // Makes the context current, draws one frame and reads it back (before
-    // any buffer swap, so the content is this frame's).
-    QImage render_frame();
+    void paintGL() override
+    {
+        shader.use();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        shader.set_light_pos(light.vPos);
+        shader.set_light_color(light.vColor);
+        shader.set_light_itensity(light.intensity);
+        float const aspect = static_cast<float>(width()) / static_cast<float>(height());
+        graph.render(shader, cam.get_projection_matrix(aspect), cam.get_view_matrix());
+    }
 
-    gen::qt::gl::ObjectGraph graph;
+    // Draws one frame and reads it back before any swap.
+    QImage render_frame()
+    {
+        makeCurrent();
+        gl_Viewport(gen::math::ViewPort{static_cast<float>(width()), static_cast<float>(height())});
+        paintGL();
+        return grabFramebuffer();
+    }
+
     gen::qt::gl::Camera cam;
     gen::qt::gl::Light light;
     QColor clearColor{20, 40, 200};
-    std::function<void(SceneWindow&)> fnBuildScene;  // runs inside ini_gl
+    std::function<void(SceneWindow&)> fnBuildScene;
     bool checkPassed = false;
-    int iniGlCalls = 0;
 };
 
-// Colour channels within `tolerance` of each other.
-bool same_colour(QColor const& actual, QColor const& expected, int tolerance = 3);
+inline bool same_colour(QColor const& actual, QColor const& expected, int tolerance = 3)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance &&
+           std::abs(actual.green() - expected.green()) <= tolerance &&
+           std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+// Private settings, a debug log capture and one window, shown (within 10 s)
+// with its context current.
+class GLWindowTest : public ::testing::Test {
+protected:
+    SceneWindow& start(QSize size = QSize(200, 200), std::function<void(SceneWindow&)> build = nullptr)
+    {
+        window = std::make_unique<SceneWindow>();
+        window->fnBuildScene = std::move(build);
+        window->resize(size);
+        window->show();
+        QElapsedTimer timer;
+        timer.start();
+        while (!window->isValid() && timer.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        EXPECT_TRUE(window->isValid() && window->checkPassed);
+        window->makeCurrent();
+        return *window;
+    }
+
+    TempStore settings;
+    LogCapture log{gen::log::LEVEL_DEBUG};
+    std::unique_ptr<SceneWindow> window;
+};
 
 }  // namespace test

@@ -32,7 +32,54 @@ AbstractGLComponent::AbstractGLComponent() : QOpenGLWindow(QOpenGLWindow::NoPart
     gen::pp_info("$ / Qt:$", gen::os::get_os_name(), QT_VERSION_STR);
 }
 
-AbstractGLComponent::~AbstractGLComponent() = default;
+AbstractGLComponent::~AbstractGLComponent()
+{
+    // QOpenGLWindow destroys the context only after this object's members
+    // are gone: release now, and keep the signal away from the remains.
+    QObject::disconnect(contextGone);
+    AbstractGLComponent::release_gl();
+}
+
+void AbstractGLComponent::release_gl()
+{
+    QOpenGLContext* const ctx = context();
+    // Without resolved entry points no GL object can have been made.
+    if (ctx == nullptr || !ctx->isValid() || !isInitialized()) {
+        return;
+    }
+    // Deleting names in whatever other context is current would hit that
+    // context's objects.
+    if (QOpenGLContext::currentContext() != ctx && !ctx->makeCurrent(this)) {
+        return;
+    }
+    graph.release_gl(shader);
+    if (shader.programId != 0) {
+        // A program still in use would outlive its deletion.
+        glUseProgram(0);
+        glDeleteProgram(shader.programId);
+        shader.programId = 0;
+        shader.uniformCache.clear();
+    }
+}
+
+bool AbstractGLComponent::standard_gl_setup(QColor clearColor)
+{
+    if (!ini_and_check_gl(3, 0)) {
+        return false;
+    }
+    auto const text = [this](GLenum name) {
+        char const* const t = gl_text(name);
+        return t != nullptr ? t : "?";
+    };
+    gen::pp_info("GL vendor:$, renderer:$, version:$, GLSL:$", text(GL_VENDOR),
+                 text(GL_RENDERER), text(GL_VERSION), text(GL_SHADING_LANGUAGE_VERSION));
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_TRUE);
+    gl_clear_color(clearColor);
+    init_shader();
+    return true;
+}
 
 void AbstractGLComponent::init_shader()
 {
@@ -101,6 +148,10 @@ void AbstractGLComponent::gl_clear_color(QColor c)
 
 void AbstractGLComponent::initializeGL()
 {
+    // A new context (the window was shown again) replaces the old one.
+    QObject::disconnect(contextGone);
+    contextGone = QObject::connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+                                   [this]() { release_gl(); }, Qt::DirectConnection);
     ini_gl();
     if (!lisIniGL.empty()) {
         lisIniGL.fire_event(FIRE_EVENT::IMMEDIATE);

@@ -1,17 +1,19 @@
 #pragma once
 // Base of every GL view: a QOpenGLWindow that is its own function table,
-// owns the window's shader program and tells interested parties through
-// lisIniGL when its GL set-up is complete.
+// owns the window's shader program and scene graph, tells interested parties
+// through lisIniGL when its GL set-up is complete, and releases the GL
+// objects of both when its context goes away.
 //
-// A subclass's ini_gl() is expected to: call ini_and_check_gl(3, 0) and give
-// up when it returns false; set its GL state and clear colour; call
-// init_shader(); build its scene. lisIniGL fires after ini_gl() whatever it
-// achieved, once per initialisation of the context.
+// A subclass's ini_gl() is expected to: call standard_gl_setup() and give up
+// when it returns false; build its scene. lisIniGL fires after ini_gl()
+// whatever it achieved, once per initialisation of the context.
 
 #include <gen/Listener.h>
 #include <gen/qt/gl/GGL.h>
+#include <gen/qt/gl/ObjectGraph.h>
 
 #include <QColor>
+#include <QMetaObject>
 #include <QOpenGLWindow>
 
 namespace gen::qt::gl {
@@ -40,12 +42,34 @@ public:
     // from paintOverGL.
     void paint_overlay_test();
 
+    // Releases the scene's GL objects (ObjectGraph::release_gl) and deletes
+    // the shader program, with this window's context made current. Runs by
+    // itself when the window is deleted and whenever the context announces
+    // its destruction (aboutToBeDestroyed); does nothing without a valid
+    // context or once everything is released. A subclass with GL objects of its own extends
+    // it and calls it from its own destructor too: the base's destructor can
+    // reach only the base's part.
+    virtual void release_gl();
+
     Listener<NO_PAYLOAD> lisIniGL;
+    ObjectGraph graph;
 
 protected:
+    // The set-up every view's ini_gl starts with. Needs the context current
+    // (as in ini_gl). Runs the driver check for GL 3.0 (ini_and_check_gl);
+    // when that fails, returns false and does nothing else. Otherwise logs
+    // one INFO line "GL vendor:$, renderer:$, version:$, GLSL:$" with the
+    // driver's texts, leaves depth testing on with GL_LEQUAL and depth writes
+    // on, sets `clearColor` as the clear colour, builds the shader program
+    // (init_shader, not yet in use) and returns true.
+    bool standard_gl_setup(QColor clearColor);
+
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintOverGL() override;
+
+private:
+    QMetaObject::Connection contextGone;
 };
 
 }  // namespace gen::qt::gl

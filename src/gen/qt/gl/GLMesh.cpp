@@ -2,7 +2,6 @@
 
 #include <gen/qt/gl/GL_FUNCTIONS.h>
 #include <gen/qt/gl/GShader.h>
-#include <gen/qt/gl/ObjectGraph.h>
 #include <gen/qt/gl/texture.h>
 #include <gen/tools/xprintf.h>
 
@@ -38,11 +37,6 @@ void attribute(GL_FUNCTIONS& gl, unsigned int location, int components, std::siz
 }
 
 }  // namespace
-
-GLMesh& GLMesh::get_parent(ObjectGraph& graph) const
-{
-    return graph.get_mesh(idParent);
-}
 
 void GLMesh::create_buffer_bind(GShader& shader)
 {

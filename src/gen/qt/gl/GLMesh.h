@@ -5,7 +5,9 @@
 //
 // Operations that issue GL calls (create_buffer_bind, render, clear,
 // load_texture) need the owning window's context current; GL objects are
-// released only by clear() or a texture reload.
+// released by clear(), a texture reload, or the graph's release_gl when the
+// window's context goes away. The parent is looked up through the graph
+// (ObjectGraph::get_parent): a mesh knows only its parent's id.
 
 #include <gen/qt/gl/Mesh.h>
 
@@ -22,7 +24,6 @@
 namespace gen::qt::gl {
 
 class GShader;
-class ObjectGraph;
 
 class GLMesh : public Mesh {
 public:
@@ -36,7 +37,6 @@ public:
     explicit operator bool() const { return is_valid(); }
     bool has_texture() const { return idTexture != 0; }
     bool has_parent() const { return idParent != 0; }
-    GLMesh& get_parent(ObjectGraph& graph) const;
 
     // Uploads vertices and indices into static buffers and sets HAS_GPU.
     // The VAO stays bound afterwards. Buffers of an earlier upload are

@@ -79,6 +79,11 @@ GLMesh& ObjectGraph::ensure_mesh(GLMesh const& parent, unsigned int id)
     return mesh;
 }
 
+GLMesh& ObjectGraph::get_parent(GLMesh const& mesh)
+{
+    return get_mesh(mesh.idParent);
+}
+
 void ObjectGraph::transform()
 {
     gen::pp_trace("ObjectGraph::transform, meshes:$", meshes.size());
@@ -118,6 +123,14 @@ void ObjectGraph::clear_roll_over()
 {
     for (auto& [id, mesh] : meshes) {
         mesh.set_rollover(false);
+    }
+}
+
+void ObjectGraph::release_gl(GShader& shader)
+{
+    for (auto& [id, mesh] : meshes) {
+        mesh.clear(shader);
+        mesh.set_has_GPU(false);
     }
 }
 

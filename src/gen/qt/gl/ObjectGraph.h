@@ -3,7 +3,7 @@
 // every valid, visible, uploaded mesh with the window's shader, draws a
 // rolled-over mesh's substitute in its place, and derives children's model
 // matrices from their parents'. The graph owns the meshes and, through
-// them, their GL objects (released only by GLMesh::clear).
+// them, their GL objects (released by GLMesh::clear or release_gl).
 //
 // Failed lookups return meshObject_INVALID, one shared mesh that tests
 // false; it is handed out reset to its empty state each time, so writes
@@ -38,6 +38,9 @@ public:
     GLMesh& ensure_mesh(unsigned int id);
     // ensure_mesh(id) with idParent = parent.id.
     GLMesh& ensure_mesh(GLMesh const& parent, unsigned int id);
+    // get_mesh(mesh.idParent): the invalid mesh (and a WARN line) for a mesh
+    // without a parent.
+    GLMesh& get_parent(GLMesh const& mesh);
 
     // For every mesh with fnTransform and a parent, in id order:
     // matModel = fnTransform(parent's matModel). A missing parent counts as
@@ -50,6 +53,12 @@ public:
 
     // Clears the ROLL_OVER bit of every mesh.
     void clear_roll_over();
+
+    // Needs the context current. Releases every mesh's GL objects and
+    // geometry (GLMesh::clear) and clears its HAS_GPU bit; the meshes, their
+    // ids, other bits and fnTransform stay, so a rebuilt scene fills them
+    // again. Meshes already released issue no GL call.
+    void release_gl(GShader& shader);
 
     std::map<unsigned int, GLMesh> meshes;
 

@@ -2,6 +2,7 @@
 
 #include <gen/log/fatal.h>
 #include <gen/log/pp.h>
+#include <gen/qt/event/screen.h>
 #include <gen/qt/themes.h>
 #include <gen/tools/os.h>
 #include <gen/tools/strings.h>

@@ -1,5 +1,6 @@
 #pragma once
-// Two image operations of the texture loader and the tools.
+// Two image operations of the texture loader and the tools; they need Qt Gui,
+// so they live with the input helpers rather than in gen::tools.
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include <gen/tools/image.h>
+#include <gen/qt/event/image.h>
 
 namespace gen::image {
 
