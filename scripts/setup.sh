@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 libqt6opengl6-dev
   libglm-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri
+  xvfb xauth libgl1-mesa-dri xdotool
 )
 
 missing=()

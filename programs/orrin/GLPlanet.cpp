@@ -11,7 +11,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPointer>
 
 #include <cmath>
 
@@ -28,32 +27,31 @@ GLPlanet::GLPlanet()
     light.intensity = 1.0f;
     lightSaved = light;
     if (gen::qt::gApp != nullptr) {
-        // The application outlives views; a guarded pointer keeps a pinch
-        // after this view is gone from reaching it.
-        QPointer<GLPlanet> self(this);
-        gen::qt::gApp->lisZoom += [self](float const& factor) {
-            if (self.isNull()) {
-                return;
-            }
-            self->cam.set_fov_zoom((factor - 1.0f) * 5.0f);
-            self->timeBarrier.set_active(600);
-            self->update();
+        zoomEntry = gen::qt::gApp->lisZoom += [this](float const& factor) {
+            cam.set_fov_zoom((factor - 1.0f) * 5.0f);
+            timeBarrier.set_active(600);
+            update();
         };
     }
 }
 
-GLPlanet::~GLPlanet() = default;
+GLPlanet::~GLPlanet()
+{
+    // The application outlives its views: a pinch after this view is gone
+    // must not reach it.
+    if (gen::qt::gApp != nullptr && !zoomEntry.empty()) {
+        gen::qt::gApp->lisZoom.remove(zoomEntry);
+    }
+}
 
 void GLPlanet::ini_gl()
 {
-    if (!ini_and_check_gl(3, 0)) {
+    // Driver check, depth state, black clear colour and the shader program.
+    if (!standard_gl_setup(Qt::black)) {
         gen::pp_error("GLPlanet::initializeGL, problems with gl");
         return;
     }
     gen::pp("GLPlanet::initializeGL - OK");
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glDepthMask(GL_TRUE);
     if (!gen::os::is_wasm()) {
         char const* vendor = gl_text(GL_VENDOR);
         char const* renderer = gl_text(GL_RENDERER);
@@ -63,9 +61,6 @@ void GLPlanet::ini_gl()
             gen::pp_info("GL_RENDERER: $", renderer);
         }
     }
-    gl_clear_color(Qt::black);
-    init_shader();
-
     mfState.set_rotation_cam(true);
     mfState.set_light_follow_cam(true);
     camSaved = cam;
@@ -145,20 +140,39 @@ void GLPlanet::resizeGL(int w, int h)
     gen::pp_trace("GLPlanet::resizeGL, viewPort:$", vp);
 }
 
-void GLPlanet::paintGL()
+glm::mat4 GLPlanet::get_projection() const
 {
     float aspect = static_cast<float>(width()) / static_cast<float>(height());
     if (!std::isfinite(aspect)) {
         aspect = 1.0f;
     }
+    float const f = 1.0f / std::tan(glm::radians(cam.fov) / 2.0f);
+    glm::mat4 projection(0.0f);
+    projection[0][0] = f / aspect;
+    projection[1][1] = f;
+    projection[2][2] = -(cam.zFar + cam.zNear) / (cam.zFar - cam.zNear);
+    projection[2][3] = -1.0f;
+    projection[3][2] = -(2.0f * cam.zFar * cam.zNear) / (cam.zFar - cam.zNear);
+    return projection;
+}
+
+QPointF GLPlanet::project(glm::vec3 const& planetPoint)
+{
+    glm::vec4 const clip = get_projection() * cam.get_view_matrix() * graph.get_root().matModel *
+                           glm::vec4(planetPoint, 1.0f);
+    gen::math::ViewPort const vp = get_viewport();
+    return {(clip.x / clip.w + 1.0f) / 2.0f * vp.width, (1.0f - clip.y / clip.w) / 2.0f * vp.height};
+}
+
+void GLPlanet::paintGL()
+{
     ++counterPaint;
     gen::pp_trace("GLEarth::paintGL, counterPaint:$", counterPaint);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glDepthMask(GL_TRUE);
-    // Every mesh is closed and winds its outside faces alike (counter-
-    // clockwise on the screen): the far side of the sphere and of each
-    // cylinder need not be rasterised at all.
+    // Every mesh is closed and winds its outside faces alike: the far side
+    // of the sphere and of each cylinder need not be rasterised at all.
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CW);
     glCullFace(GL_BACK);
@@ -167,14 +181,7 @@ void GLPlanet::paintGL()
     shader.set_light_pos(light.vPos);
     shader.set_light_color(light.vColor);
     shader.set_light_itensity(light.intensity);
-    float const f = 1.0f / std::tan(glm::radians(cam.fov) / 2.0f);
-    glm::mat4 projection(0.0f);
-    projection[0][0] = f / aspect;
-    projection[1][1] = f;
-    projection[2][2] = -(cam.zFar + cam.zNear) / (cam.zFar - cam.zNear);
-    projection[2][3] = -1.0f;
-    projection[3][2] = -(2.0f * cam.zFar * cam.zNear) / (cam.zFar - cam.zNear);
-    graph.render(shader, projection, cam.get_view_matrix());
+    graph.render(shader, get_projection(), cam.get_view_matrix());
     // The overlay painter draws its glyphs with either winding.
     glDisable(GL_CULL_FACE);
 }

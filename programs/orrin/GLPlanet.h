@@ -17,9 +17,9 @@
 #include <gen/qt/gl/City.h>
 #include <gen/qt/gl/GTrackBall.h>
 #include <gen/qt/gl/Light.h>
-#include <gen/qt/gl/ObjectGraph.h>
 
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
 #include <glm/mat4x4.hpp>
@@ -58,8 +58,14 @@ public:
     gen::math::ViewPort get_viewport() const;
     // The planet's rotation relative to its start orientation.
     glm::mat4 get_planet_turn();
+    // The projection paintGL draws with: the camera's field of view and
+    // planes, the view's aspect (1 when that is not finite).
+    glm::mat4 get_projection() const;
+    // Where a point given in the planet's own frame (e.g. latlon_to_vec of a
+    // place) appears in the view, in logical pixels from the top-left.
+    QPointF project(glm::vec3 const& planetPoint);
 
-    gen::qt::gl::ObjectGraph graph;
+    // graph (the base's): the sphere is its root, the cylinders its children.
     gen::qt::gl::Camera cam{};
     gen::qt::gl::Light light{};
     gen::qt::gl::Light lightSaved{};
@@ -96,5 +102,10 @@ private:
     static glm::mat4 start_orientation();
     // graph.transform() and a repaint.
     void transform_and_update();
+    // The camera (and a head light) moved as the trackball's rotation since
+    // the press says: the scene seems turned the way the pointer went.
+    void orbit_camera();
+
+    std::string zoomEntry;  // this view's entry in the application's pinch listener
 
 };

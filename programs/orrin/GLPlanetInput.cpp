@@ -89,12 +89,8 @@ void GLPlanet::mouseMoveEvent(QMouseEvent* event)
     if (mfState.is_rotation_cam()) {
         if (dragging) {
             trackBall.drag(pos);
-            cam.qRotation = glm::inverse(glm::quat_cast(trackBall.matCurrent)) * camSaved.qRotation;
-            cam.update_position();
+            orbit_camera();
             gen::pp_trace("ROTATE CAM, pos:$", cam.vPos);
-            if (mfState.is_light_follow_cam()) {
-                light.vPos = cam.vPos;
-            }
         }
     } else if (mfState.is_rotation_planet()) {
         gen::pp_trace("ROTATE PLANET");
@@ -174,11 +170,16 @@ void GLPlanet::anim_rotation()
     camSaved = cam;
     float const step = std::max(1.0f, vp.width * 0.000523599f / glm::radians(cam.fov));
     trackBall.drag(QPoint(static_cast<int>(static_cast<float>(m.x()) + step), m.y()));
+    orbit_camera();
+    trackBall.reset();
+    update();
+}
+
+void GLPlanet::orbit_camera()
+{
     cam.qRotation = glm::inverse(glm::quat_cast(trackBall.matCurrent)) * camSaved.qRotation;
     cam.update_position();
     if (mfState.is_light_follow_cam()) {
         light.vPos = cam.vPos;
     }
-    trackBall.reset();
-    update();
 }
