@@ -8,6 +8,7 @@
 #include <glm/geometric.hpp>
 #include <glm/matrix.hpp>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
 
@@ -71,4 +72,23 @@ TEST(ViewPort, NdcRunsLeftToRightAndBottomToTopAndQuotientsStayFinite)
         EXPECT_EQ(static_cast<bool>(viewPort), valid) << text;
         EXPECT_EQ(viewPort.to_string(), QString::fromLatin1(text));
     }
+}
+
+TEST(Sphere, GeographicAxesFramesAndLongitudesFromTheWorld)
+{
+    struct Place { float lat; float lon; glm::vec3 at; };
+    for (Place const& p : {Place{0, 0, {-1, 0, 0}}, Place{0, 90, {0, 0, 1}}, Place{0, 180, {1, 0, 0}},
+                           Place{90, 35, {0, 1, 0}}, Place{-90, 0, {0, -1, 0}}}) {
+        EXPECT_TRUE(test::near(sphere::latlon_to_vec(p.lat, p.lon), p.at, 1e-6f)) << p.lat << "," << p.lon;
+        // Standing on the sphere one percent out, local +y away from the centre
+        // except at the poles, where the rotation is the identity.
+        glm::mat4 const frame = sphere::latlon_to_matrix(p.lat, p.lon);
+        EXPECT_TRUE(test::near(glm::vec3(frame[3]), 1.01f * p.at, 1e-5f));
+        EXPECT_TRUE(test::near(glm::vec3(frame[1]), std::abs(p.lat) == 90 ? glm::vec3(0, 1, 0) : p.at, 1e-5f));
+    }
+    EXPECT_EQ(glm::mat3(sphere::latlon_to_matrix(-90, 0)), glm::mat3(1.0f));
+    // World +z is longitude 0; a = 0 (straight away, -z) is 180, a hair west of it about -180.
+    EXPECT_EQ(sphere::world_to_latlon({0, 0, 1}), glm::vec2(0, 0));
+    EXPECT_EQ(sphere::world_to_latlon({0, 0, -1}).y, 180.0f);
+    EXPECT_NEAR(sphere::world_to_latlon({-0.001f, 0, -1}).y, -180.0f, 0.1f);
 }

@@ -56,11 +56,7 @@ protected:
         view->update();
         EXPECT_TRUE(swapped.wait(5000));
         QCoreApplication::processEvents();
-        QImage image = view->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        if (qEnvironmentVariableIsSet("SKYVALE_SAVE_FRAMES")) {
-            image.save(QString("/tmp/frame_%1.png").arg(++saved));
-        }
-        return image;
+        return view->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // The colour at a logical position.
@@ -112,12 +108,11 @@ protected:
     }
 
     std::unique_ptr<GLPlanet> view;
-    int saved = 0;
 };
 
-bool is_red(QColor c) { return c.red() > 120 && c.green() < 60 && c.blue() < 60; }
 bool is_reddish(QColor c) { return c.red() > c.green() + 40 && c.red() > c.blue() + 40; }
-bool is_highlight(QColor c) { return is_red(c) || (c.blue() > 120 && c.red() < 60 && c.green() < 60); }
+// The highlight cylinder's red top or blue side.
+bool is_highlight(QColor c) { return std::max(c.red(), c.blue()) > 120 && c.green() < 60 && std::min(c.red(), c.blue()) < 60; }
 bool is_city_colour(QColor c)
 {
     bool const yellow = c.red() > 100 && c.green() > 100 && c.blue() < c.red() / 2;
