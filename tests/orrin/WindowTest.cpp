@@ -162,11 +162,17 @@ TEST_F(WindowTest, CitiesShowAtOnceAndTheirChoiceSurvivesARestart)
     EXPECT_TRUE(wait_for(yellowAtLondon, 3000));  // drawn with the next frame
     EXPECT_EQ(win->count_selected(), 1);
     EXPECT_EQ(win->get_node().get<QByteArray>("ba", {}).at(1), 1);
-    ASSERT_TRUE(win->choose_planet("Mars"));
+    // The big Earth replaces the texture; a body that fails keeps it and the choice.
+    unsigned int const smallTexture = view->graph.get_root().idTexture;
+    menu([&] { win->on_menu_planets(); }, "Earth/big");
+    EXPECT_NE(view->graph.get_root().idTexture, smallTexture);
+    win->planets["Broken"] = ":/wb/img/none.jpg";
+    EXPECT_FALSE(win->choose_planet("Broken"));
+    EXPECT_TRUE(log.contains("GLFigureWindow::on_menu_planets, problems loading texture"));
     close(win);
 
     win = open();
-    EXPECT_EQ(win->sPlanet, "Mars");
+    EXPECT_EQ(win->sPlanet, "Earth/big");
     EXPECT_EQ(row(*win, "London")->checkState(), Qt::Checked);
     EXPECT_TRUE(win->glPlanet->graph.get_mesh(2).is_visible());
 
@@ -180,9 +186,11 @@ TEST_F(WindowTest, CitiesShowAtOnceAndTheirChoiceSurvivesARestart)
     EXPECT_EQ(row(*win, "Zagreb")->checkState(), Qt::Unchecked);
 }
 
-TEST_F(WindowTest, SaveTurnAndZoomThenRestoreBringsTheViewBack)
+TEST_F(WindowTest, SaveTurnAndZoomThenRestoreBringsTheViewBackInItsOwnWindowOnly)
 {
     auto win = open();
+    auto other = open();
+    EXPECT_NE(win->get_object_name(), other->get_object_name());
     GLPlanet& view = *win->glPlanet;
     view.cam.set_fov_zoom(3);
     view.graph.get_root().set_rotation(40.0f, glm::vec3(0, 1, 0));
@@ -200,47 +208,8 @@ TEST_F(WindowTest, SaveTurnAndZoomThenRestoreBringsTheViewBack)
     EXPECT_EQ(view.cam.vPos, cam.vPos);
     EXPECT_EQ(view.graph.get_root().matModel, planet);
     EXPECT_EQ(view.light.vPos, glm::vec3(-3, 2, 1));
-}
-
-TEST_F(WindowTest, BigEarthReplacesTheTextureAndAFailedBodyKeepsTheOld)
-{
-    auto win = open();
-    unsigned int const smallTexture = win->glPlanet->graph.get_root().idTexture;
-    menu([&] { win->on_menu_planets(); }, "Earth/big");
-    EXPECT_EQ(win->sPlanet, "Earth/big");
-    EXPECT_NE(win->glPlanet->graph.get_root().idTexture, 0u);
-    EXPECT_NE(win->glPlanet->graph.get_root().idTexture, smallTexture);
-    EXPECT_EQ(win->get_node().get<QString>("planet", {}), "Earth/big");
-    win->planets["Broken"] = ":/wb/img/none.jpg";
-    EXPECT_FALSE(win->choose_planet("Broken"));
-    EXPECT_TRUE(log.contains("GLFigureWindow::on_menu_planets, problems loading texture"));
-    EXPECT_EQ(win->sPlanet, "Earth/big");
-    EXPECT_EQ(win->get_node().get<QString>("planet", {}), "Earth/big");
-}
-
-TEST_F(WindowTest, APressInTheViewStopsTheOrbitalFlight)
-{
-    auto win = open();
-    win->btnAnim->click();
-    EXPECT_TRUE(win->timerAnim.isActive());
-    EXPECT_EQ(win->timerAnim.interval(), 20);
-    glm::vec3 const before = win->glPlanet->cam.vPos;
-    EXPECT_TRUE(wait_for([&] { return win->glPlanet->cam.vPos != before; }, 2000));
-    QTest::mousePress(win->glPlanet, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_FALSE(win->timerAnim.isActive());
-    EXPECT_FALSE(win->btnAnim->isChecked());
-}
-
-TEST_F(WindowTest, TwoWindowsKeepTheirOwnViews)
-{
-    auto first = open();
-    auto second = open();
-    EXPECT_NE(first->get_object_name(), second->get_object_name());
-    first->glPlanet->cam.set_fov_zoom(5);
-    first->on_save_view();
-    EXPECT_NE(first->glPlanet->cam.fov, second->glPlanet->cam.fov);
-    EXPECT_NE(first->get_node().get_pod<gen::qt::gl::Camera>("cam", {}).fov,
-              second->get_node().get_pod<gen::qt::gl::Camera>("cam", {}).fov);
+    EXPECT_EQ(other->glPlanet->cam.fov, 45.0f);
+    EXPECT_EQ(other->get_node().get_pod<gen::qt::gl::Camera>("cam", {}).fov, 45.0f);
 }
 
 TEST_F(WindowTest, DamagedStoredValuesAreRefusedAndTheRestIsKept)
@@ -269,15 +238,24 @@ TEST_F(WindowTest, DamagedStoredValuesAreRefusedAndTheRestIsKept)
     EXPECT_FALSE(win->glPlanet->seeCoordinates);
 }
 
-TEST_F(WindowTest, APinchZoomsAndShieldsTheViewFromTheGesturesMousePresses)
+TEST_F(WindowTest, APressStopsTheFlightAndAPinchZoomsAndShieldsTheViewFromItsMousePresses)
 {
     std::size_t const listeners = gen::qt::gApp->lisZoom.size();
     auto win = open();
     GLPlanet& view = *win->glPlanet;
-    glm::vec3 const cam = view.cam.vPos;
+    win->btnAnim->click();
+    EXPECT_EQ(win->timerAnim.interval(), 20);
+    glm::vec3 const before = view.cam.vPos;
+    EXPECT_TRUE(wait_for([&] { return view.cam.vPos != before; }, 2000));
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(win->timerAnim.isActive());
+    EXPECT_FALSE(win->btnAnim->isChecked());
+
     gen::qt::gApp->lisZoom.fire_event(1.2f);
     EXPECT_NEAR(view.cam.fov, 45.0f * 0.92f, 1e-3f);
-    view.mfState.set_rotation_cam(true);
+    // The gesture's own mouse events that follow turn nothing.
+    glm::vec3 const cam = view.cam.vPos;
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(380, 250));
     QTest::mouseMove(&view, QPoint(420, 250));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(420, 250));

@@ -12,6 +12,7 @@
 #include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -21,15 +22,15 @@ namespace sphere = gen::math::sphere;
 
 namespace {
 
+// The table as the view builds it; `next` is the id after the last.
 std::vector<City> all_cities(unsigned int& next)
 {
     std::vector<City> cities;
     next = 2;
-    glTools::create_cities_europe(cities, next);
-    glTools::create_cities_america(cities, next);
-    glTools::create_cities_asia(cities, next);
-    glTools::create_cities_africa(cities, next);
-    glTools::create_cities_oceania(cities, next);
+    for (auto region : {glTools::create_cities_europe, glTools::create_cities_america, glTools::create_cities_asia,
+                        glTools::create_cities_africa, glTools::create_cities_oceania}) {
+        region(cities, next);
+    }
     return cities;
 }
 
@@ -42,13 +43,7 @@ std::vector<City> const& table()
 
 City const& by_name(std::string const& name)
 {
-    for (City const& c : table()) {
-        if (c.name == name) {
-            return c;
-        }
-    }
-    static City const none;
-    return none;
+    return *std::find_if(table().begin(), table().end(), [&](City const& c) { return c.name == name; });
 }
 
 // A point `radians` of arc due north of a city (stays on its meridian).
