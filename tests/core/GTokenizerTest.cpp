@@ -5,6 +5,7 @@
 #include "support/Rows.h"
 
 #include <set>
+#include <tuple>
 #include <type_traits>
 
 using gen::GDelimiter;
@@ -32,12 +33,8 @@ static_assert(!std::is_constructible_v<GTokenizer, QString&&, QString const&, bo
 
 TEST(GTokenizer, SplitsAtDelimitersAndKeepsQuotedTokens)
 {
-    struct Case {
-        QString text, delimiters;
-        bool withDelimiters, quotes;
-        Texts tokens;
-    };
-    Case const cases[] = {
+    // Text, delimiters, delimiters kept, quotes honoured, tokens.
+    std::tuple<QString, QString, bool, bool, Texts> const cases[] = {
         {":/wb/icons/planet.svg", "/", false, false, {":", "wb", "icons", "planet.svg"}},
         {",a,,b,", ",", false, false, {"a", "b"}},  // no empty tokens
         {",a,,b,", ",;", true, false, {",", "a", ",", ",", "b", ","}},
@@ -48,13 +45,14 @@ TEST(GTokenizer, SplitsAtDelimitersAndKeepsQuotedTokens)
         {"Hi! \u4F60\u597D\u3002Ok?\u3000go", GDelimiter::sDelimAll_Sentence, false, false,
          {"Hi", " \u4F60\u597D", "Ok", "go"}},
     };
-    GTokenizer tok(cases[0].text, cases[0].delimiters, false, false);
+    QString const& path = std::get<0>(cases[0]);
+    GTokenizer tok(path, QStringLiteral("/"), false, false);
     // Views into the caller's text, not copies.
-    EXPECT_EQ(tok.tokens[3].data(), cases[0].text.constData() + 11);
-    for (Case const& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        EXPECT_EQ(texts(GTokenizer(c.text, c.delimiters, c.withDelimiters, c.quotes)), c.tokens);
-        EXPECT_EQ(tok.buildToken(c.text, c.delimiters, c.withDelimiters, c.quotes), qsizetype(c.tokens.size()));
+    EXPECT_EQ(tok.tokens[3].data(), path.constData() + 11);
+    for (auto const& [text, delimiters, withDelimiters, quotes, tokens] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(texts(GTokenizer(text, delimiters, withDelimiters, quotes)), tokens);
+        EXPECT_EQ(tok.buildToken(text, delimiters, withDelimiters, quotes), qsizetype(tokens.size()));
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gen/log/fatal.h>
 
 #include <gen/log/GLog.h>
-#include <gen/log/LogAppender.h>
 
 #include "support/Fatal.h"
 

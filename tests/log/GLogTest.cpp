@@ -20,13 +20,6 @@ std::string prefix(unsigned int bits, unsigned int number = 1, LOG_LEVEL level =
     return trailler(number, level, gen::GBits<unsigned int>(bits));
 }
 
-std::string stdout_of(void (*action)(unsigned int), unsigned int value)
-{
-    testing::internal::CaptureStdout();
-    action(value);
-    return testing::internal::GetCapturedStdout();
-}
-
 struct CountsRenders {
     static inline int renders = 0;
     std::string to_string() const { return "rendered" + std::to_string(++renders); }
@@ -75,7 +68,9 @@ TEST(GLogLevels, LinesAboveTheLevelAreNeitherDeliveredNorCountedAndEachCallLogsA
     gen::pp_error("error $", CountsRenders{});
     EXPECT_EQ(log.texts(), std::vector<std::string>{"error rendered1"});
     for (int bad : {5, -1}) {
-        EXPECT_EQ(stdout_of([](unsigned int v) { set_log_level(int(v)); }, unsigned(bad)),
+        testing::internal::CaptureStdout();
+        set_log_level(bad);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
                   "set_log_level out of range 0-4, level:" + std::to_string(bad) + " ?\n");
         EXPECT_EQ(get_log_level(), LEVEL_ERROR);
     }
@@ -105,7 +100,9 @@ TEST(GLogPrefix, ColumnsFollowTheControlBitsAndTheDigitWidth)
     EXPECT_TRUE(has_trailler_bits(gen::GBits<unsigned int>(THREAD)));
     set_log_digits(3);
     EXPECT_EQ(prefix(NUMBER, 1) + prefix(NUMBER, 12345), "[001]  [12345]  ");
-    EXPECT_NE(stdout_of(&set_log_digits, kMaxLogDigits + 1).find("set_log_digits out of range"), std::string::npos);
+    testing::internal::CaptureStdout();
+    set_log_digits(kMaxLogDigits + 1);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("set_log_digits out of range"), std::string::npos);
     EXPECT_EQ(get_log_digits(), 3u);
     set_log_digits(kMaxLogDigits);
     EXPECT_EQ(prefix(NUMBER, 5).size(), kMaxLogDigits + 4);
@@ -143,13 +140,10 @@ TEST(GLogSinks, OnlyEnabledRegisteredLiveSinksAreCalledOnce)
 TEST(GLogThreads, EveryLineGetsExactlyOneConsecutiveNumberAndThreadsTheirOwnId)
 {
     test::LogCapture log(LEVEL_TRACE);
-    constexpr int kThreads = 6;
-    constexpr int kLinesPerThread = 2000;
+    constexpr int kThreads = 6, kLinesPerThread = 2000;
     set_main_thread();
     unsigned int const mine = gen::get_fast_thread_id();
-    EXPECT_TRUE(gen::is_main_thread());
-    EXPECT_EQ(gen::get_thread_id(), mine);
-    EXPECT_EQ(get_current_threadID(), mine);
+    EXPECT_TRUE(gen::is_main_thread() && gen::get_thread_id() == mine && get_current_threadID() == mine);
     std::vector<unsigned int> ids(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {

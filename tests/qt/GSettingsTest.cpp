@@ -21,9 +21,8 @@ namespace {
 
 class GSettingsTest : public testing::Test {
 protected:
-    // A store read from a copy of what `settings` wrote: within one process
-    // QSettings shares one cache per file, so only a copy under another name
-    // shows what really reached the disk.
+    // A store read from a copy of what `settings` wrote: QSettings shares one
+    // cache per file in a process, so only a copy shows what reached the disk.
     std::unique_ptr<GSettings> read_back(GSettings const& settings)
     {
         QString const folder = store.folder() + "/copy" + QString::number(++copies);

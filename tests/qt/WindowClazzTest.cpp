@@ -10,8 +10,7 @@ TEST(WindowClazzTest, NumbersPerClassStartAtZeroAndFreedOnesAreReusedLowestFirst
     using A = gen::qt::WindowClazz<"CTagA">;
     std::map<int, std::unique_ptr<A>> live;
     // '+': a new tag, expected to get `id`; '-': tag `id` goes.
-    for (auto [op, id] : {std::pair{'+', 0}, {'+', 1}, {'+', 2}, {'-', 2}, {'-', 0}, {'+', 0}, {'+', 2}, {'+', 3},
-                          {'-', 1}, {'+', 1}}) {
+    for (auto [op, id] : {std::pair{'+', 0}, {'+', 1}, {'+', 2}, {'-', 2}, {'-', 0}, {'+', 0}, {'+', 2}, {'+', 3}}) {
         SCOPED_TRACE(testing::Message() << op << id);
         if (op == '-') {
             live.erase(id);

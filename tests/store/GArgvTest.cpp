@@ -21,16 +21,6 @@ using gen::store::Token;
 
 namespace {
 
-// "TYPE:value" per token.
-QStringList describe(std::vector<Token> const& tokens)
-{
-    QStringList out;
-    for (Token const& token : tokens) {
-        out << QString::fromLatin1(Token::type_name(token.type)) + u':' + token.value();
-    }
-    return out;
-}
-
 // The argv of "prog args...", as the operating system passes it.
 std::vector<char*> argv_of(std::vector<std::string>& args)
 {
@@ -50,17 +40,6 @@ GArgv arguments(std::vector<std::string> args)
     return parsed;
 }
 
-// "key=value" per entry in key order, a flag as its bare key.
-std::vector<std::string> describe(GArgv const& map)
-{
-    std::vector<std::string> out;
-    for (auto it = map.values().cbegin(); it != map.values().cend(); ++it) {
-        bool const flag = it->metaType() == QMetaType::fromType<bool>();
-        out.push_back((flag ? it.key() : it.key() + u'=' + it->toString()).toStdString());
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST(Token, CutsWordsAndQuotesAtEveryKindOfBlank)
@@ -75,8 +54,11 @@ TEST(Token, CutsWordsAndQuotesAtEveryKindOfBlank)
     };
     for (auto const& [source, expected] : rows) {
         test::LogCapture log(gen::log::LEVEL_ERROR);
-        std::vector<Token> const tokens = Token::token_from_source(source);
-        EXPECT_EQ(describe(tokens), expected) << source.toStdString();
+        QStringList described;  // "TYPE:value" per token
+        for (Token const& token : Token::token_from_source(source)) {
+            described << QString::fromLatin1(Token::type_name(token.type)) + u':' + token.value();
+        }
+        EXPECT_EQ(described, expected) << source.toStdString();
         EXPECT_EQ(log.count("GArgv::parse, unterminated quote in argument string"), expected.isEmpty() ? 1u : 0u);
     }
     // The raw text keeps the doubled quotes.
@@ -96,7 +78,6 @@ TEST(GArgv, KeysTakeTheNextArgumentUnlessItIsAKey)
         {{"-a", "say \"hi\" now", "-c", "\"quoted\"", "-d", "a\"b", "-e", "\"\"\"", "-f", "C:\\my dir\\", "-g", ""},
          {"a=say \"hi\" now", "c=\"quoted\"", "d=a\"b", "e=\"\"\"", "f=C:\\my dir\\", "g="}},
         {{"-a", "--"}, {"GArgv::parse, empty key"}},
-        {{"bare"}, {"GArgv::parse, expected key, got 'bare'"}},
         {{"-a", "b", "c"}, {"GArgv::parse, expected key, got 'c'"}},
         {{"-a", "x", ""}, {"GArgv::parse, unexpected token type"}},
         {{}, {"'a' missing"}},
@@ -106,16 +87,20 @@ TEST(GArgv, KeysTakeTheNextArgumentUnlessItIsAKey)
         GArgv argv = arguments(args);
         argv.set_must_have_keys({QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")});
         bool const parsed = argv.parse();
-        EXPECT_EQ(parsed ? describe(argv) : log.texts(), expected) << testing::PrintToString(args);
         EXPECT_EQ(parsed, log.texts().empty());
+        // The refusal, or "key=value" per entry in key order, a flag as its bare key.
+        std::vector<std::string> entries = log.texts();
+        for (auto it = argv.values().cbegin(); parsed && it != argv.values().cend(); ++it) {
+            bool const flag = it->metaType() == QMetaType::fromType<bool>();
+            entries.push_back((flag ? it.key() : it.key() + u'=' + it->toString()).toStdString());
+        }
+        EXPECT_EQ(entries, expected) << testing::PrintToString(args);
     }
-    GArgv argv = arguments(rows[0].first);
-    EXPECT_EQ(argv.source(), QStringLiteral("-a --__log_level 3 -c \"two words\" ---d -5 -y=1"));
     // Parsing again adds to the map.
+    GArgv argv = arguments(rows[0].first);
     ASSERT_TRUE(argv.parse());
     argv.set_arguments(2, std::vector<char*>{nullptr, std::string("-e").data()}.data());
     EXPECT_TRUE(argv.parse());
-    EXPECT_EQ(argv.size(), 7);
     test::LogCapture log(gen::log::LEVEL_DEBUG);
     argv.show(2);
     EXPECT_EQ(log.count("  GArgv, arguments:7"), 1u);
@@ -133,11 +118,9 @@ TEST(Configure, LevelFromTheCommandLineOrAReasonedFallback)
         std::vector<std::string> parts;
     };
     std::vector<Row> rows = {
-        {{}, LEVEL_TRACE, {}},                      // all columns, see below
-        {{"--__log_level", "0"}, LEVEL_ERROR, {}},  // the DEBUG probe is filtered
-        {{"-a", "--__log_level", "2", "-b"}, LEVEL_INFO, {}},
-        // Refused by set_log_level or by the parser: the level stays.
-        {{"--__log_level", "7"}, LEVEL_DEBUG, {"set_log_level out of range 0-4, level:7 ?\n"}},
+        {{}, LEVEL_TRACE, {}},                                  // all columns, see below
+        {{"-a", "--__log_level", "0", "-b"}, LEVEL_ERROR, {}},  // the DEBUG probe is filtered
+        // Refused by the parser: the level stays.
         {{"bare", "--__log_level", "0"}, LEVEL_DEBUG, {"[ERR]", "got 'bare'\nlog::configure, GArgv parser error\n"}},
         {{"--__log_level", "loud"}, LEVEL_TRACE, {"[WRN]", "GAttributes::get, '__log_level' type conversion problem"}},
         // Without a number the option is a flag, which Qt would make level 1.

@@ -1,8 +1,7 @@
 #pragma once
-// The sample trees of SampleTree.h with the GL library's own camera, light
-// and matrix in the window slots, for the settings tests and their peer
-// process: what a window really stores must survive the settings file.
-// Users link gen::qt_gl. Include this or SampleNodes.h, never both.
+// The sample trees with the GL library's own camera, light and matrix: what a
+// window really stores must survive the settings file. Users link gen::qt_gl.
+// Include this or SampleNodes.h, never both.
 
 #include "support/SampleTree.h"
 
@@ -12,13 +11,14 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace test {
-// Apart from the store-only sample set, so that each keeps its own definition.
-inline namespace gl_samples {
+inline namespace gl_samples {  // keeps apart from the store-only samples()
 
-inline SampleSet<gen::qt::gl::Camera, gen::qt::gl::Light, glm::mat4> const& samples()
+using GLSampleSet = SampleSet<gen::qt::gl::Camera, gen::qt::gl::Light, glm::mat4>;
+
+inline GLSampleSet const& samples()
 {
-    static SampleSet<gen::qt::gl::Camera, gen::qt::gl::Light, glm::mat4> const set = [] {
-        SampleSet<gen::qt::gl::Camera, gen::qt::gl::Light, glm::mat4> made{};
+    static GLSampleSet const set = [] {
+        GLSampleSet made{};
         made.camera.ini(glm::vec3(0, 0, 5), 45, 1, 0.1f, 100, 5);
         made.camera.set_fov_zoom(3);
         made.light.vPos = glm::vec3(10, 4, 3);
@@ -30,20 +30,9 @@ inline SampleSet<gen::qt::gl::Camera, gen::qt::gl::Light, glm::mat4> const& samp
     return set;
 }
 
-inline gen::store::GNode make_sample_node()
-{
-    return samples().node();
-}
-
-inline std::vector<std::string> sample_mismatches(gen::store::GNode const& node)
-{
-    return samples().mismatches(node);
-}
-
-inline gen::store::GNode window_node()
-{
-    return samples().window();
-}
+inline gen::store::GNode make_sample_node() { return samples().node(); }
+inline gen::store::GNode window_node() { return samples().window(); }
+inline std::vector<std::string> sample_mismatches(gen::store::GNode const& node) { return samples().mismatches(node); }
 
 }  // namespace gl_samples
 }  // namespace test

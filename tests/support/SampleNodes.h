@@ -1,9 +1,8 @@
 #pragma once
-// The sample trees for everything that needs only the store: its tests, the
-// damage test, the benchmarks and the fuzzing seed corpus. The view, light
-// and transform are plain float arrays registered under ids of the tests'
-// own, sized like the GL library's camera (15 floats), light (7) and matrix
-// (16). Include this or SampleGLNodes.h, never both.
+// The sample trees for what needs only the store: its tests, benchmarks and
+// fuzzing seeds. The view, light and transform are float arrays of the tests'
+// own ids, sized like the GL library's camera (15 floats), light (7) and
+// matrix (16). Include this or SampleGLNodes.h, never both.
 
 #include "support/SampleTree.h"
 
@@ -33,17 +32,13 @@ struct gtype_traits<test::SamplePod<Id, Count>> {
     }
 };
 
-namespace {
-[[maybe_unused]] bool const reg_sample_view = register_gtype<test::SampleView>();
-[[maybe_unused]] bool const reg_sample_light = register_gtype<test::SampleLight>();
-[[maybe_unused]] bool const reg_sample_matrix = register_gtype<test::SampleMatrix>();
-}  // namespace
+inline bool const reg_samples = register_gtype<test::SampleView>() && register_gtype<test::SampleLight>() &&
+                                register_gtype<test::SampleMatrix>();
 
 }  // namespace gen::store
 
 namespace test {
-// Apart from the GL sample set, so that each keeps its own definition.
-inline namespace store_samples {
+inline namespace store_samples {  // keeps apart from the GL samples()
 
 inline SampleSet<SampleView, SampleLight, SampleMatrix> const& samples()
 {

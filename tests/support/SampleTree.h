@@ -1,8 +1,6 @@
 #pragma once
 // The shape of the sample trees: plain values of every stored kind, a window's
 // registered structures (a view, a light, a transform) and nested children.
-// SampleNodes.h fills the window slots with structures of the tests' own,
-// SampleGLNodes.h with the GL library's.
 
 #include <gen/store/GNode.h>
 #include <gen/store/LogConfigGType.h>
@@ -18,18 +16,7 @@ namespace test {
 
 inline gen::log::LogConfig sample_log_config()
 {
-    gen::log::LogConfig config;
-    config.digits = 4;
-    config.logLevel = 2;
-    config.logControl.set(0x1003FE);
-    config.fontSize = 13;
-    return config;
-}
-
-inline QByteArray sample_bytes()
-{
-    // NUL, high bytes and a line feed: whatever a text store might mangle.
-    return QByteArray("\x00\x01\xff\x80\n=GNOD", 10);
+    return {.digits = 4, .logLevel = 2, .logControl = 0x1003FE, .fontSize = 13};
 }
 
 template <class Camera, class Light, class Matrix>
@@ -39,24 +26,17 @@ struct SampleSet {
     Matrix matrix;
 
     // Attributes as a main window keeps them, a saved view included.
-    void fill_window(gen::store::GNode& node) const
+    gen::store::GNode window() const
     {
-        gen::log::LogConfig log;
-        log.ini();
+        gen::store::GNode node;
         node.set("theme", 2u);
         node.set("geometry", QByteArray(66, '\x1d'));
         node.set("planet", QString(":/wb/img/earth_2k.jpg"));
         node.set_flag("seeCoordinates", true);
-        node.set_pod("log", log);
+        node.set_pod("log", sample_log_config());
         node.set_pod("cam", camera);
         node.set_pod("light", light);
         node.set_pod("matPlanet", matrix);
-    }
-
-    gen::store::GNode window() const
-    {
-        gen::store::GNode node;
-        fill_window(node);
         return node;
     }
 
@@ -66,8 +46,8 @@ struct SampleSet {
         root.set("int", -42);
         root.set("uint", 4000000000u);
         root.set("text", QString::fromUtf8("Grüße, \"quoted\"; a=b\\c [x]"));
-        root.set("bytes", sample_bytes());
-        root.set_pod("log", sample_log_config());
+        // NUL, high bytes and a line feed: whatever a text store might mangle.
+        root.set("bytes", QByteArray("\x00\x01\xff\x80\n=GNOD", 10));
         root["child"].set("depth", 1);
         root["child"]["grand"].set_flag("leaf", false);
         root["sibling"].set("text", QString());
@@ -83,17 +63,13 @@ struct SampleSet {
         return wrong;
     }
 
-    // Texts of several valid trees: empty, flat, a window, nested children.
+    // Texts of several valid trees: empty, a window, windows with a list.
     std::vector<QString> texts() const
     {
-        gen::store::GNode flat;
-        flat.set("a", 1);
-        flat.set("names", QStringList{"x", "y"});
         gen::store::GNode tree;
-        fill_window(tree["Window"]["CWinPlanets_0"]);
-        tree["Window"]["CWinPlanets_1"].set("pointSize", 14);
-        return {gen::store::GNode().to_base_64_string(), flat.to_base_64_string(), window().to_base_64_string(),
-                tree.to_base_64_string()};
+        tree["Window"]["CWinPlanets_0"] = window();
+        tree["Window"]["CWinPlanets_1"].set("names", QStringList{"x", "y"});
+        return {gen::store::GNode().to_base_64_string(), window().to_base_64_string(), tree.to_base_64_string()};
     }
 
 private:
@@ -112,8 +88,8 @@ private:
             }
         }
         for (auto const& [name, child] : sample.children()) {
-            gen::store::GNode const* const inTree = tree != nullptr ? tree->find_node(name) : nullptr;
-            add_mismatches(child, inTree, path + name.toStdString() + "/", wrong);
+            add_mismatches(child, tree != nullptr ? tree->find_node(name) : nullptr, path + name.toStdString() + "/",
+                           wrong);
         }
     }
 };

@@ -27,8 +27,7 @@ TEST_F(GDialogOptionTest, CancelChangesNothingAndOkWithTrace14AndNoTimeChangesTh
         ASSERT_FALSE(dialog.isNull());
         auto* level = dialog->findChild<QComboBox*>("cbLogLevel");
         auto* size = dialog->findChild<QComboBox*>("cbFontSize");
-        EXPECT_EQ(level->currentText().toStdString(), "DEBUG");
-        EXPECT_EQ(size->currentText().toStdString(), "12");
+        EXPECT_EQ((level->currentText() + " " + size->currentText()).toStdString(), "DEBUG 12");
         level->setCurrentText("TRACE");
         size->setCurrentText("14");
         QCheckBox* time = dialog->findChildren<QCheckBox*>().at(1);  // the columns in order, "number" first
@@ -49,8 +48,7 @@ TEST_F(GDialogOptionTest, CancelChangesNothingAndOkWithTrace14AndNoTimeChangesTh
     gen::pp_trace("a trace line without time");
     QStringList const lines = test::log_lines(*win).filter("a trace line without time");
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_FALSE(lines[0].contains(QRegularExpression(R"(\d\d:\d\d:\d\d,\d{3})")));
-    EXPECT_TRUE(lines[0].contains("[TRA]"));
+    EXPECT_TRUE(lines[0].contains("[TRA]") && !lines[0].contains(QRegularExpression(R"(\d\d:\d\d:\d\d,\d{3})")));
     std::string const columns = std::to_string(win->log_view()->logConfig.logControl.get());
     win->close();
     test::expect_peer_restores(temp.folder(), {{{"logLevel", "4"}, {"logFont", "14"}, {"logViewFont", "14"},

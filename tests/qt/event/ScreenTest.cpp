@@ -13,7 +13,7 @@
 
 namespace dim = gen::qt::dim;
 
-TEST(Dim, WidthsFallIntoOneClassUpToTheirLastPixelAndTooSmallScreensCountAsThreeHundredSquare)
+TEST(Dim, WidthClassesEndAtTheirLastPixelSmallScreensCountAs300SquareAndThePrimaryScreenIsClassified)
 {
     // 599 and 899 once fell between the classes.
     std::pair<int, char const*> const rows[] = {{299, "TINY"},   {300, "SMALL"}, {599, "SMALL"},
@@ -31,11 +31,7 @@ TEST(Dim, WidthsFallIntoOneClassUpToTheirLastPixelAndTooSmallScreensCountAsThree
         EXPECT_EQ(dim::usable_size(available), QSize(300, 300));
         EXPECT_EQ(log.count("dim::get_size - really so small ?"), warnings);
     }
-}
-
-TEST(Screen, SizeClassOrientationAndSidesComeFromThePrimaryScreen)
-{
-    // Qt's offscreen platform has one 800 x 800 screen.
+    // The primary screen's: Qt's offscreen platform has one 800 x 800 screen.
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
     dim::reset_cache();

@@ -1,8 +1,6 @@
-// The orbit camera (eye derivation, zoom, dolly, forward limit, matrices),
-// the stored forms of camera, light and matrix, and the trackball judged
-// geometrically: after every drag step the grabbed surface point lies where
-// the pointer's ray meets the sphere; misses and degenerate drags change and
-// log nothing. Plus drag phases and geo positions.
+// The orbit camera, the stored forms of camera, light and matrix, and the
+// trackball judged geometrically: after every drag step the grabbed surface
+// point lies where the pointer's ray meets the sphere.
 #include <gen/qt/gl/Camera.h>
 #include <gen/qt/gl/GTrackBall.h>
 #include <gen/qt/gl/Light.h>
@@ -17,10 +15,12 @@
 #include <glm/gtc/quaternion.hpp>
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 using gen::math::ViewPort;
@@ -29,14 +29,6 @@ using gen::qt::gl::GTrackBall;
 using gen::store::GType;
 
 namespace {
-
-template <class T>
-std::array<float, sizeof(T) / sizeof(float)> floats_of(T const& value)
-{
-    std::array<float, sizeof(T) / sizeof(float)> out{};
-    std::memcpy(out.data(), &value, sizeof(T));
-    return out;
-}
 
 ViewPort const kSquare{800.0f, 800.0f};
 
@@ -76,25 +68,9 @@ glm::mat4 const& last_rotation(GTrackBall& tb)
 
 }  // namespace
 
-TEST(Camera, IniFixesTheStoredFieldOrderAndEyeFollowsRotation)
+TEST(Camera, FieldOfViewZoomDollyAndForwardStayWithinLimits)
 {
-    test::LogCapture log(gen::log::LEVEL_DEBUG);  // the eye's debug line formats the camera
-    Camera cam;
-    cam.ini(glm::vec3(9.0f, 9.0f, 9.0f), 45.0f, 2.0f, 0.25f, 80.0f, 5.0f);
-    // Eye derived (the given position is overwritten), target at the origin,
-    // identity quaternion as x, y, z, w, then fov, near, far, speed, distance.
-    EXPECT_EQ(floats_of(cam), (std::array<float, 15>{0, 0, 5, 0, 0, 0, 0, 0, 0, 1, 45, 0.25f, 80, 2.5f, 5}));
-    // A quaternion that is not of unit length turns as its normalised form.
-    cam.qRotation = glm::quat(2.0f, 0.0f, 0.0f, 0.0f);
-    cam.vTarget = glm::vec3(1.0f, 2.0f, 3.0f);
-    cam.distance = 2.0f;
-    cam.update_position();
-    EXPECT_TRUE(test::near(cam.vPos, glm::vec3(1.0f, 2.0f, 5.0f), 1e-5f));
-}
-
-TEST(Camera, FieldOfViewZoomAndDollyStayWithinLimits)
-{
-    test::LogCapture log(gen::log::LEVEL_DEBUG);  // the zoom's debug line formats the camera
+    test::LogCapture log(gen::log::LEVEL_TRACE);  // the zoom's debug line formats the camera
     Camera cam = turned_camera();
     // Steps of 0.92 per unit, fractional too, within 1 .. 120 degrees; the eye stays.
     for (auto const& [delta, fov] : {std::pair{-1.0f, 48.913f}, std::pair{0.5f, 48.913f * std::sqrt(0.92f)},
@@ -110,12 +86,8 @@ TEST(Camera, FieldOfViewZoomAndDollyStayWithinLimits)
         EXPECT_FLOAT_EQ(cam.distance, distance);
         EXPECT_TRUE(test::near(cam.vPos, glm::vec3(0.0f, 0.0f, distance), 1e-4f));
     }
-}
-
-TEST(Camera, ForwardStopsBelowTheLimitBackwardDoesNot)
-{
-    test::LogCapture log(gen::log::LEVEL_TRACE);
-    Camera cam = turned_camera();
+    // Forward stops below the limit, backward does not.
+    cam = turned_camera();
     cam.vPos.z = 1.2f;  // moves from the limit itself, then stops below it
     for (float const z : {0.95f, 0.95f}) {
         cam.move_forward(0.1f);
@@ -133,10 +105,9 @@ TEST(Camera, ViewAndProjectionAreRightHandedWithDepthMinusOneToOne)
     Camera cam = turned_camera();
     cam.vPos = glm::vec3(3.0f, 4.0f, 5.0f);
     cam.vTarget = glm::vec3(1.0f, -1.0f, 2.0f);
-    glm::mat4 const view = cam.get_view_matrix();
     // The target goes onto the negative z axis.
-    float const dist = glm::length(cam.vTarget - cam.vPos);
-    EXPECT_TRUE(test::near(glm::vec3(view * glm::vec4(cam.vTarget, 1.0f)), glm::vec3(0.0f, 0.0f, -dist), 1e-5f));
+    glm::vec3 const onAxis(0.0f, 0.0f, -glm::length(cam.vTarget - cam.vPos));
+    EXPECT_TRUE(test::near(glm::vec3(cam.get_view_matrix() * glm::vec4(cam.vTarget, 1.0f)), onAxis, 1e-5f));
 
     glm::mat4 const proj = cam.get_projection_matrix(1.6f);
     glm::vec4 const nearPoint = proj * glm::vec4(0.0f, 0.0f, -0.1f, 1.0f);
@@ -147,12 +118,22 @@ TEST(Camera, ViewAndProjectionAreRightHandedWithDepthMinusOneToOne)
     EXPECT_TRUE(test::near(glm::vec3(corner) / corner.w, glm::vec3(1.0f), 1e-4f));
 }
 
-TEST(StoredTypes, CameraLightAndMatrixRoundTripAndRead)
+TEST(StoredTypes, CameraAfterIniEyeFollowsRotationAndCameraLightAndMatrixRoundTrip)
 {
-    test::LogCapture log;
-    Camera cam = turned_camera();
-    cam.qRotation = glm::angleAxis(glm::radians(30.0f), glm::vec3(0.0f, 1.0f, 0.0f));
+    test::LogCapture log(gen::log::LEVEL_DEBUG);  // the eye's debug line formats the camera
+    Camera cam;
+    cam.ini(glm::vec3(9.0f, 9.0f, 9.0f), 45.0f, 2.0f, 0.25f, 80.0f, 5.0f);
+    // Eye derived (the given position is overwritten), target at the origin,
+    // identity quaternion as x, y, z, w, then fov, near, far, speed, distance.
+    EXPECT_EQ((std::bit_cast<std::array<float, 15>>(cam)),
+              (std::array<float, 15>{0, 0, 5, 0, 0, 0, 0, 0, 0, 1, 45, 0.25f, 80, 2.5f, 5}));
+    // A quaternion that is not of unit length turns as its normalised form.
+    cam.qRotation = glm::quat(2.0f, 0.0f, 0.0f, 0.0f);
+    cam.vTarget = glm::vec3(1.0f, 2.0f, 3.0f);
+    cam.distance = 2.0f;
     cam.update_position();
+    EXPECT_TRUE(test::near(cam.vPos, glm::vec3(1.0f, 2.0f, 5.0f), 1e-5f));
+
     GType const stored = GType::from_pod(cam);
     EXPECT_EQ(stored.id, 100u);
     EXPECT_TRUE(stored.to_string().startsWith("Camera, vPos:"));
@@ -164,10 +145,8 @@ TEST(StoredTypes, CameraLightAndMatrixRoundTripAndRead)
     EXPECT_FALSE(short59.create().has_value());
     EXPECT_EQ(short59.to_string(), QStringLiteral("GType{id:100, size:59}"));
 
-    gen::qt::gl::Light light;
-    light.vPos = glm::vec3(1.0f, -2.0f, 3.5f);
-    light.vColor = glm::vec3(0.5f, 0.25f, 0.125f);
-    EXPECT_EQ(floats_of(light), (std::array<float, 7>{1, -2, 3.5f, 0.5f, 0.25f, 0.125f, 1}));
+    gen::qt::gl::Light const light{glm::vec3(1.0f, -2.0f, 3.5f), glm::vec3(0.5f, 0.25f, 0.125f)};
+    EXPECT_EQ((std::bit_cast<std::array<float, 7>>(light)), (std::array<float, 7>{1, -2, 3.5f, 0.5f, 0.25f, 0.125f, 1}));
     EXPECT_EQ(GType::from_pod(light).id, 107u);
     EXPECT_EQ(GType::from_pod(light).to_string(), QStringLiteral("Light, vPos:1.00,-2.00,3.50"));
     GType const matrix = GType::from_pod(glm::mat4(2.0f));
@@ -179,10 +158,7 @@ TEST(GTrackBall, GrabbedPointStaysUnderThePointer)
 {
     // From an offset to the centre, then steps through it.
     std::vector<std::vector<QPoint>> const drags = {
-        {{0, 0}, {40, 0}, {90, 10}, {120, -30}},
-        {{-60, 50}, {30, -40}},
-        {{70, -80}, {-80, 90}},
-    };
+        {{0, 0}, {40, 0}, {90, 10}, {120, -30}}, {{-60, 50}, {30, -40}}, {{70, -80}, {-80, 90}}};
     for (auto const& [cam, vp] : {std::pair{turned_camera(), kSquare},
                                   std::pair{turned_camera(-25.0f, {1, 0.3f, 0}, 3.0f, 60.0f), ViewPort{1024.0f, 600.0f}}}) {
         QPoint const centre = vp.middle().toPoint();
@@ -232,25 +208,20 @@ TEST(GTrackBall, DragUsesTheBeginSnapshotsAndFiresItsMatrixEndKeepsItResetClears
 
 TEST(GTrackBall, MissesAndDegenerateDragsFireAndLogNothing)
 {
-    struct Case {
-        char const* name;
-        float distance;
-        ViewPort vp;
-        QPoint from;
-        QPoint to;
-    };
-    for (Case const& c : {Case{"same point", 5.0f, kSquare, {400, 400}, {400, 400}},
-                          Case{"current point off the sphere", 5.0f, kSquare, {400, 400}, {790, 400}},
-                          Case{"begin point off the sphere", 5.0f, kSquare, {10, 10}, {400, 400}},
-                          Case{"eye inside the sphere", 0.5f, kSquare, {400, 400}, {450, 380}},
-                          Case{"empty viewport", 5.0f, ViewPort{0.0f, 0.0f}, {400, 400}, {450, 380}}}) {
-        SCOPED_TRACE(c.name);
+    using Case = std::tuple<char const*, float, ViewPort, QPoint, QPoint>;  // name, distance, viewport, from, to
+    for (auto const& [name, distance, vp, from, to] :
+         {Case{"same point", 5.0f, kSquare, {400, 400}, {400, 400}},
+          Case{"current point off the sphere", 5.0f, kSquare, {400, 400}, {790, 400}},
+          Case{"begin point off the sphere", 5.0f, kSquare, {10, 10}, {400, 400}},
+          Case{"eye inside the sphere", 0.5f, kSquare, {400, 400}, {450, 380}},
+          Case{"empty viewport", 5.0f, ViewPort{0.0f, 0.0f}, {400, 400}, {450, 380}}}) {
+        SCOPED_TRACE(name);
         glm::mat4 const model = glm::rotate(glm::mat4(1.0f), 0.3f, glm::vec3(0, 0, 1));
         GTrackBall tb;
         glm::mat4 const& sent = last_rotation(tb);
-        tb.begin_trackBall(turned_camera(0.0f, {0, 1, 0}, c.distance), c.vp, model, c.from);
+        tb.begin_trackBall(turned_camera(0.0f, {0, 1, 0}, distance), vp, model, from);
         test::LogCapture log(gen::log::LEVEL_DEBUG);
-        tb.drag(c.to);
+        tb.drag(to);
         EXPECT_EQ(sent, glm::mat4(0.0f));
         EXPECT_EQ(tb.matCurrent, model);
         EXPECT_TRUE(log.texts().empty());
@@ -262,26 +233,22 @@ TEST(GTrackBall, GeoPositionAtTheCentreInTheModelsFrame)
     auto const turnY = [](float degrees) {
         return glm::rotate(glm::mat4(1.0f), glm::radians(degrees), glm::vec3(0, 1, 0));
     };
-    struct Case {
-        Camera cam;
-        glm::mat4 model;
-        glm::vec2 geo;  // longitude (its size when 180), latitude
-        float folded;   // longitude after folding
-    };
+    // Camera, model, longitude (its size when 180) and latitude, longitude after folding.
+    using Case = std::tuple<Camera, glm::mat4, glm::vec2, float>;
     // Front, 30 degrees above, the planet's start turn, west; then a miss and
     // a model without an inverse, which give (0, 0).
-    for (Case const& c : {Case{turned_camera(), turnY(0.0f), {90, 0}, 90},
+    for (auto const& [cam, model, expected, folded] : {Case{turned_camera(), turnY(0.0f), {90, 0}, 90},
                           Case{turned_camera(-30.0f, glm::vec3(1, 0, 0)), turnY(0.0f), {90, 30}, 90},
                           Case{turned_camera(), turnY(90.0f), {180, 0}, 0},
                           Case{turned_camera(), turnY(-120.0f), {-30, 0}, -150},
                           Case{turned_camera(0.0f, {0, 1, 0}, 0.5f), turnY(0.0f), {0, 0}, 0},
                           Case{turned_camera(), glm::mat4(0.0f), {0, 0}, 0}}) {
-        SCOPED_TRACE(c.geo.x);
-        glm::vec2 geo = GTrackBall::get_geo_pos(c.cam, kSquare, c.model);
-        if (c.geo.x == 180.0f) {
+        SCOPED_TRACE(expected.x);
+        glm::vec2 geo = GTrackBall::get_geo_pos(cam, kSquare, model);
+        if (expected.x == 180.0f) {
             geo.x = std::fabs(geo.x);  // +180 and -180 are the same meridian
         }
-        EXPECT_TRUE(test::near(geo, c.geo, 1e-3f));
-        EXPECT_NEAR(GTrackBall::get_geo_pos_normalized(c.cam, kSquare, c.model).x, c.folded, 1e-3f);
+        EXPECT_TRUE(test::near(geo, expected, 1e-3f));
+        EXPECT_NEAR(GTrackBall::get_geo_pos_normalized(cam, kSquare, model).x, folded, 1e-3f);
     }
 }

@@ -14,20 +14,36 @@ using gen::qt::gl::GGL;
 
 namespace {
 
+// One driver situation: its texts, the result, the version parsed and the one
+// ERROR line expected (none when empty).
+struct Row {
+    bool resolves;
+    bool simulateES2;  // the version is parsed, then the checks are skipped
+    char const* version;
+    char const* vendor;
+    char const* renderer;
+    bool onLinux;
+    bool passes;
+    int major;
+    int minor;
+    char const* error;
+};
+
 class FakeDriverGGL : public GGL {
 public:
-    bool resolves = true;
-    char const* version = nullptr;
-    char const* vendor = nullptr;
-    char const* renderer = nullptr;
-    bool onLinux = true;
+    explicit FakeDriverGGL(Row const& row) : row(row) { set_simulate_ES2(row.simulateES2); }
+
+    Row const& row;
     int boxCalls = 0;
     QString boxText;
 
 protected:
-    bool resolve_gl_functions() override { return resolves; }
-    char const* gl_text(unsigned int name) override { return name == GL_VERSION ? version : name == GL_VENDOR ? vendor : renderer; }
-    bool runs_on_linux() const override { return onLinux; }
+    bool resolve_gl_functions() override { return row.resolves; }
+    char const* gl_text(unsigned int name) override
+    {
+        return name == GL_VERSION ? row.version : name == GL_VENDOR ? row.vendor : row.renderer;
+    }
+    bool runs_on_linux() const override { return row.onLinux; }
     void show_refusal_box(QString const& /*title*/, QString const& text) override
     {
         ++boxCalls;
@@ -37,23 +53,9 @@ protected:
 
 }  // namespace
 
-// One row per driver situation: its texts, the result, the version parsed
-// and the one ERROR line expected (none when empty). A refusal also puts its
-// text on the clipboard and into the box.
+// A refusal also puts its text on the clipboard and into the box.
 TEST(GGLCheck, DriverSituations)
 {
-    struct Row {
-        bool resolves;
-        bool simulateES2;  // the version is parsed, then the checks are skipped
-        char const* version;
-        char const* vendor;
-        char const* renderer;
-        bool onLinux;
-        bool passes;
-        int major;
-        int minor;
-        char const* error;
-    };
     char const* const refused = "GLPlanet::initializeGL, problems with graphics card <<<";
     char const* const parseError = "GGL::ini_and_check_gl - gl version parse error, 2";
     char const* const nv = "NVIDIA Corporation";
@@ -76,14 +78,8 @@ TEST(GGLCheck, DriverSituations)
         SCOPED_TRACE("row " + std::to_string(&row - rows));
         test::LogCapture log(gen::log::LEVEL_ERROR);
         QGuiApplication::clipboard()->clear();
-        FakeDriverGGL gl;
-        gl.resolves = row.resolves;
-        gl.set_simulate_ES2(row.simulateES2);
+        FakeDriverGGL gl(row);
         ASSERT_EQ(gl.is_simulated_ES2(), row.simulateES2);
-        gl.version = row.version;
-        gl.vendor = row.vendor;
-        gl.renderer = row.renderer;
-        gl.onLinux = row.onLinux;
         EXPECT_EQ(gl.ini_and_check_gl(3, 3), row.passes);
         EXPECT_EQ(gl.major_gl_version(), row.major);
         EXPECT_EQ(gl.minor_gl_version(), row.minor);

@@ -1,21 +1,18 @@
 // Meshes and textures on a real context, checked on read-back frames and
-// texels: the lit textured planet, its dark side and pole, clones and
-// roll-over substitution, the GL objects a mesh uploads and releases, and
-// texture loading (mirroring, mipmaps, the bundled map, failure paths).
+// texels.
 #include "SceneWindow.h"
 
-#include <gen/qt/gl/mesh_generators.h>
 #include <gen/qt/gl/texture.h>
 
 #include <QImageReader>
 #include <QTemporaryDir>
 
-#include <glm/gtc/matrix_transform.hpp>
-
 #include <array>
 
 using gen::qt::gl::GLMesh;
 using test::SceneWindow;
+using test::add_sphere;
+using test::filled;
 using test::same_colour;
 using GLMeshRenderTest = test::GLWindowTest;
 using TextureTest = test::GLWindowTest;
@@ -25,22 +22,6 @@ namespace {
 
 QColor const kRed(255, 0, 0);
 QColor const kBlue(0, 0, 255);
-
-GLMesh& add_sphere(SceneWindow& w, unsigned int id, float radius, glm::vec4 const& colour, glm::vec3 const& at)
-{
-    GLMesh& m = w.graph.ensure_mesh(id);
-    gen::qt::gl::mesh::create_sphere(m, radius, 60, 60, colour);
-    m.matModel = glm::translate(glm::mat4(1.0f), at);
-    m.create_buffer_bind(w.shader);
-    return m;
-}
-
-QImage filled(QColor const& colour, int width = 4, int height = 4)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
 
 // Level `level` of texture `id` as RGBA bytes, rows in upload order.
 QImage read_back(SceneWindow& w, unsigned int id, int level = 0)
@@ -57,7 +38,7 @@ QImage read_back(SceneWindow& w, unsigned int id, int level = 0)
 
 }  // namespace
 
-TEST_F(GLMeshRenderTest, PlanetShowsTextureLitSideDarkSideAndNorthPoleRow)
+TEST_F(GLMeshRenderTest, PlanetShowsTextureLitSideDarkSideNorthPoleRowAndVertexColourWithoutIt)
 {
     // The planet view's root: a unit sphere (60 x 60) with a uniform texture,
     // at the start turn (model and view no longer commute).
@@ -89,6 +70,15 @@ TEST_F(GLMeshRenderTest, PlanetShowsTextureLitSideDarkSideAndNorthPoleRow)
     QColor const south = frame.pixelColor(100, 125);
     EXPECT_TRUE(north.red() > 150 && north.blue() < 20) << north.name().toStdString();
     EXPECT_TRUE(south.blue() > 150 && south.red() < 20) << south.name().toStdString();
+
+    // A missing file deletes the old texture: the vertex colour shows.
+    unsigned int const old = w.graph.get_root().idTexture;
+    test::LogCapture errors(gen::log::LEVEL_ERROR);
+    EXPECT_FALSE(w.graph.get_root().load_texture(w.shader, QStringLiteral(":/wb/img/no_such_map.jpg"), Qt::Horizontal));
+    EXPECT_EQ(w.graph.get_root().idTexture, 0u);
+    EXPECT_FALSE(w.glIsTexture(old));
+    EXPECT_EQ(errors.texts(), std::vector<std::string>{"Figure::load_texture <<<:/wb/img/no_such_map.jpg>>> failed"});
+    EXPECT_TRUE(same_colour(w.render_frame().pixelColor(100, 100), QColor(0, 255, 0)));
 }
 
 TEST_F(GLMeshRenderTest, ClonesAndUnuploadedMeshesAreNotDrawnRollOverDrawsTheSubstituteClearReleases)
@@ -127,7 +117,7 @@ TEST_F(GLMeshRenderTest, ClonesAndUnuploadedMeshesAreNotDrawnRollOverDrawsTheSub
     expect_frame(w.clearColor);
 }
 
-TEST_F(TextureTest, FileIsUploadedTexelExactAsMirroredWithMipmapsAndReloadDeletesTheOld)
+TEST_F(TextureTest, LoadsTexelExactMirroredWithMipmapsReloadDeletesTheOldOversizeIsRefused)
 {
     SceneWindow& w = start();
     // Four distinct columns, two distinct rows, varying alpha.
@@ -162,30 +152,10 @@ TEST_F(TextureTest, FileIsUploadedTexelExactAsMirroredWithMipmapsAndReloadDelete
     unsigned int const kept = id;
     EXPECT_FALSE(texture::load(w.shader, id, QImage()));
     EXPECT_TRUE(id == kept && w.glIsTexture(kept));
-}
 
-TEST_F(TextureTest, MissingFileDeletesTheOldTextureSoTheMeshShowsVertexColours)
-{
-    SceneWindow& w = start();
-    GLMesh& root = add_sphere(w, 1, 1.0f, glm::vec4(0, 1, 0, 1), glm::vec3(0.0f));
-    ASSERT_TRUE(root.load_texture(w.shader, filled(kBlue)));
-    unsigned int const old = root.idTexture;
-    EXPECT_TRUE(same_colour(w.render_frame().pixelColor(100, 100), kBlue));
-
-    test::LogCapture errors(gen::log::LEVEL_ERROR);
-    EXPECT_FALSE(root.load_texture(w.shader, QStringLiteral(":/wb/img/no_such_map.jpg"), Qt::Horizontal));
-    EXPECT_EQ(root.idTexture, 0u);
-    EXPECT_FALSE(w.glIsTexture(old));
-    EXPECT_EQ(errors.texts(), std::vector<std::string>{"Figure::load_texture <<<:/wb/img/no_such_map.jpg>>> failed"});
-    EXPECT_TRUE(same_colour(w.render_frame().pixelColor(100, 100), QColor(0, 255, 0)));
-}
-
-TEST_F(TextureTest, BundledEarthMapLoadsMirroredAndOneLargerThanTheDriverAllowsIsRefused)
-{
-    SceneWindow& w = start();
+    // The bundled map, then one larger than the driver allows.
     QString const earth = QStringLiteral(":/wb/img/2k_earth.jpg");
     QImage const decoded = QImageReader(earth).read();
-    unsigned int id = 0;
     ASSERT_TRUE(texture::load(w.shader, id, earth, Qt::Horizontal));
     QImage const back = read_back(w, id);
     ASSERT_EQ(back.size(), QSize(2048, 1024));
@@ -195,11 +165,10 @@ TEST_F(TextureTest, BundledEarthMapLoadsMirroredAndOneLargerThanTheDriverAllowsI
 
     GLint maxSize = 0;
     w.glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    QTemporaryDir dir;
-    QString const path = dir.filePath("wide.png");
-    ASSERT_TRUE(filled(Qt::gray, maxSize + 1, 1).save(path));
-    EXPECT_FALSE(texture::load(w.shader, id, path, {}));
+    QString const wide = dir.filePath("wide.png");
+    ASSERT_TRUE(filled(Qt::gray, maxSize + 1, 1).save(wide));
+    EXPECT_FALSE(texture::load(w.shader, id, wide, {}));
     EXPECT_EQ(id, 0u);
     EXPECT_TRUE(log.contains(std::to_string(maxSize + 1) + " x 1 exceeds GL_MAX_TEXTURE_SIZE " + std::to_string(maxSize)));
-    EXPECT_TRUE(log.contains("TEXTURE,'" + path.toStdString() + "', " + std::to_string(maxSize + 1) + ".1  ID:0 - NOT LOADED"));
+    EXPECT_TRUE(log.contains("TEXTURE,'" + wide.toStdString() + "', " + std::to_string(maxSize + 1) + ".1  ID:0 - NOT LOADED"));
 }

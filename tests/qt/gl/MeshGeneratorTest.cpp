@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using gen::math::Vertex3D;
 using gen::qt::gl::Mesh;
@@ -51,31 +52,26 @@ void expect_closed_clockwise(Mesh const& m, std::size_t from = 0, std::size_t fi
 
 TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeam)
 {
-    struct Row {
-        float radius;
-        int slices;
-        int stacks;
-        std::size_t vertices;
-        std::size_t indices;
-    };
-    // The planet's sphere, and one with different slices and stacks.
-    for (Row const& row : {Row{1.0f, 60, 60, 3721, 21600}, Row{3.0f, 12, 7, 8 * 13, 6 * 12 * 7}}) {
-        SCOPED_TRACE(row.slices);
+    // The planet's sphere, and one with different slices and stacks: radius,
+    // slices, stacks, vertex and index counts.
+    for (auto const& [radius, slices, stacks, vertices, indices] :
+         {std::tuple{1.0f, 60, 60, 3721u, 21600u}, std::tuple{3.0f, 12, 7, 8u * 13u, 6u * 12u * 7u}}) {
+        SCOPED_TRACE(slices);
         Mesh m;
-        mesh::create_sphere(m, row.radius, row.slices, row.stacks, kGreen);
-        ASSERT_EQ(m.vertices.size(), row.vertices);
-        ASSERT_EQ(m.indices.size(), row.indices);
+        mesh::create_sphere(m, radius, slices, stacks, kGreen);
+        ASSERT_EQ(m.vertices.size(), vertices);
+        ASSERT_EQ(m.indices.size(), indices);
         expect_closed_clockwise(m);
         for (std::size_t k = 0; k < m.vertices.size(); ++k) {
             Vertex3D const& v = m.vertices[k];
-            ASSERT_TRUE(test::near(v.position, row.radius * v.normal, 1e-5f)) << k;
+            ASSERT_TRUE(test::near(v.position, radius * v.normal, 1e-5f)) << k;
             ASSERT_NEAR(glm::length(v.normal), 1.0f, 1e-5f) << k;
             // v from 0 at the north pole (first image row) to 1 at the south pole.
-            ASSERT_NEAR(v.texCoord.y, std::acos(std::clamp(v.position.y / row.radius, -1.0f, 1.0f)) / kPi, 1e-4f) << k;
+            ASSERT_NEAR(v.texCoord.y, std::acos(std::clamp(v.position.y / radius, -1.0f, 1.0f)) / kPi, 1e-4f) << k;
             // u turns from +x towards +z; every row ends with a copy of its first vertex at u = 1.
-            unsigned int const column = k % (row.slices + 1);
-            ASSERT_FLOAT_EQ(v.texCoord.x, static_cast<float>(column) / row.slices) << k;
-            if (std::hypot(v.position.x, v.position.z) > 1e-3f && column < static_cast<unsigned int>(row.slices)) {
+            unsigned int const column = k % (slices + 1);
+            ASSERT_FLOAT_EQ(v.texCoord.x, static_cast<float>(column) / slices) << k;
+            if (std::hypot(v.position.x, v.position.z) > 1e-3f && column < static_cast<unsigned int>(slices)) {
                 float const theta = std::atan2(v.position.z, v.position.x);
                 ASSERT_NEAR(std::fmod(theta + 2 * kPi, 2 * kPi), v.texCoord.x * 2 * kPi, 1e-4f) << k;
             }
@@ -83,56 +79,7 @@ TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeam)
     }
 }
 
-TEST(MeshSphere, AppendsBehindExistingVerticesAndDegenerateCountsAppendNothing)
-{
-    Mesh m;
-    mesh::create_cube(m, 1.0f);
-    mesh::create_sphere(m, 1.0f, 4, 2, kGreen);
-    ASSERT_EQ(m.vertices.size(), 24u + 15u);
-    ASSERT_EQ(m.indices.size(), 36u + 48u);
-    expect_closed_clockwise(m, 36, 24);
-    mesh::create_sphere(m, 1.0f, 0, 5, kGreen);
-    mesh::create_sphere(m, 1.0f, 5, -3, kGreen);
-    EXPECT_EQ(m.vertices.size() + m.indices.size(), 39u + 84u);
-}
-
-TEST(MeshCylinder, CapsAndSidesWindClockwiseWithOutwardNormals)
-{
-    unsigned int const n = 8;
-    float const radiusX = 2.0f;
-    float const radiusZ = 1.0f;
-    // Elliptic, appended twice into one mesh.
-    Mesh m;
-    mesh::create_cylinder(m, radiusX, radiusZ, 0.6f, n, kGreen, kGray, kYellow);
-    mesh::create_cylinder(m, radiusX, radiusZ, 0.6f, n, kGreen, kGray, kYellow);
-    ASSERT_EQ(m.vertices.size(), 2 * (6 * n + 2));
-    ASSERT_EQ(m.indices.size(), 2 * 12 * n);
-    expect_closed_clockwise(m);
-    expect_closed_clockwise(m, 12 * n, 6 * n + 2);
-    for (std::size_t k = 0; k < m.vertices.size(); ++k) {
-        Vertex3D const& v = m.vertices[k];
-        std::size_t const inPart = k % (6 * n + 2);
-        if (inPart < 2 * n + 2) {
-            // Caps: flat, facing away, coloured bottom then top.
-            ASSERT_EQ(v.normal, glm::vec3(0.0f, v.position.y > 0 ? 1.0f : -1.0f, 0.0f)) << k;
-            ASSERT_EQ(v.color, inPart < n + 1 ? kGreen : kGray) << k;
-        } else {
-            // Sides: the ellipse's own normal (cos a / rx, sin a / rz).
-            glm::vec3 const expected(v.position.x / (radiusX * radiusX), 0.0f, v.position.z / (radiusZ * radiusZ));
-            ASSERT_TRUE(test::near(v.normal, glm::normalize(expected), 1e-5f)) << k;
-            ASSERT_EQ(v.color, kYellow);
-        }
-    }
-    // No segments: the two cap centres only; a flat ellipse keeps finite normals.
-    m = Mesh();
-    mesh::create_cylinder(m, 1.0f, 1.0f, 2.0f, 0, kGreen, kGray, kYellow);
-    EXPECT_TRUE(m.vertices.size() == 2u && m.indices.empty());
-    mesh::create_cylinder(m, 0.0f, 1.0f, 1.0f, 8, kGreen, kGray, kYellow);
-    EXPECT_TRUE(std::all_of(m.vertices.begin(), m.vertices.end(),
-                            [](Vertex3D const& v) { return std::fabs(glm::length(v.normal) - 1.0f) < 1e-5f; }));
-}
-
-TEST(MeshCube, ReplacesContentWithSixFlatColouredFacesAndLeavesTheMatrixAlone)
+TEST(MeshCube, ReplacesContentKeepsTheMatrixAndASphereAppendsBehindIt)
 {
     Mesh m;
     m.matModel[3] = glm::vec4(1, 2, 3, 1);
@@ -150,4 +97,43 @@ TEST(MeshCube, ReplacesContentWithSixFlatColouredFacesAndLeavesTheMatrixAlone)
     for (std::size_t k = 0; k < 36; ++k) {
         EXPECT_EQ(m.indices[k] / 4, k / 6);  // each face uses its own four corners
     }
+    // A sphere appends behind the cube; degenerate counts append nothing.
+    mesh::create_sphere(m, 1.0f, 4, 2, kGreen);
+    mesh::create_sphere(m, 1.0f, 0, 5, kGreen);
+    mesh::create_sphere(m, 1.0f, 5, -3, kGreen);
+    ASSERT_EQ(m.vertices.size(), 24u + 15u);
+    ASSERT_EQ(m.indices.size(), 36u + 48u);
+    expect_closed_clockwise(m, 36, 24);
+}
+
+TEST(MeshCylinder, CapsAndSidesWindClockwiseWithOutwardNormals)
+{
+    unsigned int const n = 8;
+    float const radiusX = 2.0f;
+    float const radiusZ = 1.0f;
+    Mesh m;  // elliptic
+    mesh::create_cylinder(m, radiusX, radiusZ, 0.6f, n, kGreen, kGray, kYellow);
+    ASSERT_EQ(m.vertices.size(), 6 * n + 2);
+    ASSERT_EQ(m.indices.size(), 12 * n);
+    expect_closed_clockwise(m);
+    for (std::size_t k = 0; k < m.vertices.size(); ++k) {
+        Vertex3D const& v = m.vertices[k];
+        if (k < 2 * n + 2) {
+            // Caps: flat, facing away, coloured bottom then top.
+            ASSERT_EQ(v.normal, glm::vec3(0.0f, v.position.y > 0 ? 1.0f : -1.0f, 0.0f)) << k;
+            ASSERT_EQ(v.color, k < n + 1 ? kGreen : kGray) << k;
+        } else {
+            // Sides: the ellipse's own normal (cos a / rx, sin a / rz).
+            glm::vec3 const expected(v.position.x / (radiusX * radiusX), 0.0f, v.position.z / (radiusZ * radiusZ));
+            ASSERT_TRUE(test::near(v.normal, glm::normalize(expected), 1e-5f)) << k;
+            ASSERT_EQ(v.color, kYellow);
+        }
+    }
+    // No segments: the two cap centres only; a flat ellipse keeps finite normals.
+    m = Mesh();
+    mesh::create_cylinder(m, 1.0f, 1.0f, 2.0f, 0, kGreen, kGray, kYellow);
+    EXPECT_TRUE(m.vertices.size() == 2u && m.indices.empty());
+    mesh::create_cylinder(m, 0.0f, 1.0f, 1.0f, 8, kGreen, kGray, kYellow);
+    EXPECT_TRUE(std::all_of(m.vertices.begin(), m.vertices.end(),
+                            [](Vertex3D const& v) { return std::fabs(glm::length(v.normal) - 1.0f) < 1e-5f; }));
 }

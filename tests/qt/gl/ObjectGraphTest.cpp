@@ -1,8 +1,6 @@
-// Figures, shader handle and object graph without a context: state bits and
-// their text, the two rotations of a figure, lookups, the shared invalid
-// mesh, matrix derivation, roll-over bits and which meshes a render pass would
-// draw (observed through the matrix setters, which log one "!programId" line
-// each while no program exists).
+// Figures, shader handle and object graph without a context. Which meshes a
+// render pass draws shows through the matrix setters, which log one
+// "!programId" line each while no program exists.
 #include <gen/qt/gl/BaseFigure.h>
 #include <gen/qt/gl/GL_FUNCTIONS.h>
 #include <gen/qt/gl/GShader.h>

@@ -1,13 +1,12 @@
 #pragma once
-// A minimal GL view for the render tests: the standard set-up and the frame
-// of the planet view (light uniforms, the camera's matrices, object graph),
-// the scene built by a closure inside ini_gl, frames drawn and read back on
-// demand; and the fixture that shows one.
+// A minimal GL view drawing the planet view's frame, its scene built by a
+// closure inside ini_gl; and the fixture that shows one.
 
 #include <gen/math/ViewPort.h>
 #include <gen/qt/gl/AbstractGLComponent.h>
 #include <gen/qt/gl/Camera.h>
 #include <gen/qt/gl/Light.h>
+#include <gen/qt/gl/mesh_generators.h>
 
 #include "support/LogCapture.h"
 #include "support/TempStore.h"
@@ -18,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <glm/gtc/matrix_transform.hpp>
+
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -26,12 +27,7 @@ namespace test {
 
 class SceneWindow : public gen::qt::gl::AbstractGLComponent {
 public:
-    SceneWindow()
-    {
-        cam.ini(glm::vec3(0.0f, 0.0f, 5.0f), 45.0f, 1.0f, 0.1f, 100.0f, 5.0f);
-        light.vPos = glm::vec3(0.0f, 0.0f, 5.0f);
-        light.vColor = glm::vec3(1.0f);
-    }
+    SceneWindow() { cam.ini(glm::vec3(0.0f, 0.0f, 5.0f), 45.0f, 1.0f, 0.1f, 100.0f, 5.0f); }
 
     void ini_gl() override
     {
@@ -62,11 +58,29 @@ public:
     }
 
     gen::qt::gl::Camera cam;
-    gen::qt::gl::Light light;
+    gen::qt::gl::Light light{glm::vec3(0.0f, 0.0f, 5.0f), glm::vec3(1.0f)};
     QColor clearColor{20, 40, 200};
     std::function<void(SceneWindow&)> fnBuildScene;
     bool checkPassed = false;
 };
+
+inline QImage filled(QColor const& colour, int width = 4, int height = 4)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// An uploaded 60 x 60 sphere of one vertex colour.
+inline gen::qt::gl::GLMesh& add_sphere(SceneWindow& w, unsigned int id, float radius, glm::vec4 const& colour,
+                                       glm::vec3 const& at = glm::vec3(0.0f))
+{
+    gen::qt::gl::GLMesh& m = w.graph.ensure_mesh(id);
+    gen::qt::gl::mesh::create_sphere(m, radius, 60, 60, colour);
+    m.matModel = glm::translate(glm::mat4(1.0f), at);
+    m.create_buffer_bind(w.shader);
+    return m;
+}
 
 inline bool same_colour(QColor const& actual, QColor const& expected, int tolerance = 3)
 {
