@@ -93,4 +93,6 @@ TEST(GGLCheck, DriverSituations)
             EXPECT_EQ(gl.boxText, text);
         }
     }
+    // The parser on its own also takes no text at all.
+    EXPECT_FALSE(gen::qt::gl::driver::parse_version(nullptr));
 }
