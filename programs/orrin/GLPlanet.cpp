@@ -113,9 +113,13 @@ gen::math::ViewPort GLPlanet::get_viewport() const
 
 glm::mat4 GLPlanet::start_orientation()
 {
-    gl::BaseFigure start;
-    start.set_rotation(0.0, 0.0);
-    return start.matModel;
+    // Asked on every hover: computed once.
+    static glm::mat4 const start = [] {
+        gl::BaseFigure figure;
+        figure.set_rotation(0.0, 0.0);
+        return figure.matModel;
+    }();
+    return start;
 }
 
 glm::mat4 GLPlanet::get_planet_turn()
