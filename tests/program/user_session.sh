@@ -3,7 +3,7 @@
 # with a private home, driven from outside with xdotool:
 #  1. first start: the welcome question appears; Escape answers "No";
 #  2. hovering the globe from the top down reaches London, whose city line
-#     the console log shows; Ctrl+A shows every city; Ctrl+W closes the last
+#     the console log shows; Ctrl+A shows every city;
 #     the third button of the bottom row ("Choose Planet") opens the body
 #     menu, where the fifth entry is Mars; Ctrl+W closes the last window and
 #     the program ends with exit code 0;
@@ -12,25 +12,9 @@
 #     command line.
 set -u
 exe="$1"
-home=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/rt"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-fail() { echo "FAILED: $*"; echo "--- log:"; tail -n 30 "$home/log"; exit 1; }
+source "$(dirname "$0")/session.sh"
 
-# A visible window whose title is exactly $1, within 20 s.
-window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-# Waits up to 20 s for the log to contain $1.
-logged() { for _ in $(seq 200); do grep -qF -- "$1" "$home/log" && return 0; sleep 0.1; done; return 1; }
-# Waits for the program to end and checks its exit code.
-ended() {
-    for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    wait "$pid"; code=$?
-    [ "$code" -eq 0 ] || fail "exit code $code"
-}
-
-"$exe" > "$home/log" 2>&1 &
-pid=$!
+start
 welcome=$(window Welcome) && [ -n "$welcome" ] || fail "no welcome question"
 xdotool windowfocus --sync "$welcome" key Escape
 logged "NO" || fail "Escape did not answer No"
@@ -52,8 +36,7 @@ logged "TEXTURE,':/wb/img/2k_mars.jpg'" || fail "Mars was not chosen"
 xdotool windowfocus --sync "$main" key ctrl+w
 ended
 
-"$exe" --__log_level 3 > "$home/log" 2>&1 &
-pid=$!
+start --__log_level 3
 main=$(window Skyvale) && [ -n "$main" ] || fail "no main window at the second start"
 logged "CITIES:120" || fail "the view was not set up at the second start"
 logged "TEXTURE,':/wb/img/2k_mars.jpg'" || fail "Mars was not kept"
