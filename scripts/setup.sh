@@ -10,6 +10,7 @@ PACKAGES=(
   libglm-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

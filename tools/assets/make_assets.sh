@@ -2,7 +2,8 @@
 # Regenerates the generated files of res/ from Debian packages:
 #   res/img/*.jpg                        body maps          (make_maps.py)
 #   res/icons/{,dark/,green/}*.svg       tool-button icons  (make_icons.py)
-#   res/fonts/SourceCodePro-Regular.ttf  Source Code Pro, OpenType -> TrueType
+#   res/fonts/SourceCodePro-Regular.ttf  Source Code Pro, OpenType -> TrueType,
+#                                        family renamed "Skyvale Mono"
 # res/CREDITS and res/fonts/OFL.txt are kept by hand.
 #
 # Usage: tools/assets/make_assets.sh [maps] [icons] [font]   (default: all)
@@ -11,8 +12,8 @@
 # gmt-gshhg-full, texlive-fonts-extra; about 830 MB) are fetched with
 # `apt-get download` and unpacked with `dpkg -x` into $SKYVALE_ASSETS_WORK
 # (default /tmp/skyvale-assets); none of them is installed. The tools that run
-# here are installed when missing: gmt, fontforge, python3-pil, python3-numpy,
-# python3-scipy (through sudo when not root). The build never needs any of it.
+# here are installed when missing: gmt, fontforge, python3-fonttools,
+# python3-pil, python3-numpy, python3-scipy (through sudo when not root). The build never needs any of it.
 # The 8k Earth takes a few minutes and about 4 GB of memory; the rasterised
 # GSHHG layers are cached in the work folder for later runs.
 set -euo pipefail
@@ -72,7 +73,7 @@ fi
 
 if want font; then
   echo "== font"
-  need_tools fontforge
+  need_tools fontforge python3-fonttools
   fetch texlive-fonts-extra
   otf="$work/x/texlive-fonts-extra/usr/share/texlive/texmf-dist/fonts/opentype/adobe/sourcecodepro/SourceCodePro-Regular.otf"
   mkdir -p "$res/fonts"
@@ -81,5 +82,19 @@ if want font; then
   SOURCE_DATE_EPOCH="$(stat -c %Y "$otf")" fontforge -quiet -lang=ff \
     -c 'Open($1); Generate($2)' "$otf" "$res/fonts/SourceCodePro-Regular.ttf" 2>&1 \
     | grep -v "Ignoring\|ignored by FontForge\|copyUIMethodsToBaseTable\|^Program root\|PythonUI_Init" || true
+  # The font licence reserves the name "Source" for the original: a converted
+  # file must carry another family name.
+  /usr/bin/python3 - "$res/fonts/SourceCodePro-Regular.ttf" <<'PY'
+import sys
+from fontTools.ttLib import TTFont
+font = TTFont(sys.argv[1])
+names = {1: "Skyvale Mono", 4: "Skyvale Mono", 6: "SkyvaleMono-Regular",
+         3: "2.030;SKYV;SkyvaleMono-Regular",
+         5: "Version 2.030;PS 1.0;hotconv 16.6.51;makeotf.lib2.5.65220;renamed for Skyvale"}
+for record in font["name"].names:
+    if record.nameID in names:
+        record.string = names[record.nameID]
+font.save(sys.argv[1])
+PY
   echo "  SourceCodePro-Regular.ttf: $(stat -c %s "$res/fonts/SourceCodePro-Regular.ttf") bytes"
 fi
