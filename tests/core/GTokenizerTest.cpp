@@ -31,7 +31,7 @@ Texts texts(GTokenizer const& tok)
 // A temporary text would leave the tokens dangling.
 static_assert(!std::is_constructible_v<GTokenizer, QString&&, QString const&, bool, bool>);
 
-TEST(GTokenizer, SplitsAtDelimitersAndKeepsQuotedTokens)
+TEST(GTokenizer, SplitsKeepsQuotesReadsFromTheCursorClassifiesTokensWithCompleteDelimiterSets)
 {
     // Text, delimiters, delimiters kept, quotes honoured, tokens.
     std::tuple<QString, QString, bool, bool, Texts> const cases[] = {
@@ -54,22 +54,19 @@ TEST(GTokenizer, SplitsAtDelimitersAndKeepsQuotedTokens)
         EXPECT_EQ(texts(GTokenizer(text, delimiters, withDelimiters, quotes)), tokens);
         EXPECT_EQ(tok.buildToken(text, delimiters, withDelimiters, quotes), qsizetype(tokens.size()));
     }
-}
-
-TEST(GTokenizer, CursorReadsAndLogsTokensThatAreNoNumbers)
-{
+    // The cursor reads tokens and logs those that are no numbers.
     test::LogCapture log(gen::log::LEVEL_DEBUG);
-    QString const text = QStringLiteral("-7,2.5,2147483648,abc, 5");
-    GTokenizer tok(text, QStringLiteral(","), false, false);
-    tok.putBack();  // at the start: stays there
-    EXPECT_TRUE(tok.is_Next_Token(QStringLiteral("-7")));
+    QString const numbers = QStringLiteral("-7,2.5,2147483648,abc, 5");
+    GTokenizer reader(numbers, QStringLiteral(","), false, false);
+    reader.putBack();  // at the start: stays there
+    EXPECT_TRUE(reader.is_Next_Token(QStringLiteral("-7")));
     // Bad tokens, one beyond 32 bits, one with a blank and one past the end read as 0.
-    std::vector<double> const read{double(tok.nextInt()), tok.nextDouble(), double(tok.nextInt()),
-                                   tok.nextDouble(),      double(tok.nextInt()), double(tok.nextInt())};
+    std::vector<double> const read{double(reader.nextInt()), reader.nextDouble(), double(reader.nextInt()),
+                                   reader.nextDouble(),      double(reader.nextInt()), double(reader.nextInt())};
     EXPECT_EQ(read, (std::vector<double>{-7.0, 2.5, 0, 0, 0, 0}));
-    tok.putBack();
-    tok.putBack();
-    tok.show(2, false);  // from the cursor
+    reader.putBack();
+    reader.putBack();
+    reader.show(2, false);  // from the cursor
     EXPECT_EQ(log.texts(), (std::vector<std::string>{
                                "XTokenizer::nextInt, token '2147483648' is not a number",
                                "XTokenizer::nextDouble, token 'abc' is not a 'real' number",
@@ -79,17 +76,13 @@ TEST(GTokenizer, CursorReadsAndLogsTokensThatAreNoNumbers)
                                "  [4] ' 5'",
                            }));
     log.clear();
-    tok.show(0, true);
-    EXPECT_EQ(log.texts().size(), 6u);
-    tok.buildToken(text, QStringLiteral(","), false, false);  // starts from the first token again
-    EXPECT_EQ(tok.cursor, 0);
-}
-
-TEST(GTokenizer, TokenClassificationAlsoRelativeToTheCursorFillAndWhiteSpaceRemoval)
-{
-    QString const text = QStringLiteral("f ( 3 , \"s\" 1.5 )");
-    GTokenizer tok(text, QStringLiteral(" "), false, true);
-    tok.cursor = 1;
+    reader.show(0, true);
+    reader.buildToken(numbers, QStringLiteral(","), false, false);  // starts from the first token again
+    EXPECT_TRUE(log.texts().size() == 6u && reader.cursor == 0);
+    // Classification, also relative to the cursor; fill and white space removal.
+    QString const expression = QStringLiteral("f ( 3 , \"s\" 1.5 )");
+    GTokenizer terms(expression, QStringLiteral(" "), false, true);
+    terms.cursor = 1;
     using T = GTokenizer;
     test::expect_rows<bool>({
         {T::is_Number(u"-2147483648"), true}, {T::is_Number(u"2147483648"), false}, {T::is_Number(u"0x10"), false},
@@ -99,12 +92,11 @@ TEST(GTokenizer, TokenClassificationAlsoRelativeToTheCursorFillAndWhiteSpaceRemo
         {T::is_Operator(u"-", u"+-"), true}, {T::is_Bracket_open(u"[", u"([{"), true},
         {T::is_Bracket_close(u"(", u")]}"), false},
         // Relative to the cursor; beyond the last token an empty token.
-        {tok.is_Bracket_open(0, u"("), true}, {tok.is_Number(1), true}, {tok.is_One_of_these_Chars(2, u";,"), true},
-        {tok.is_Operator(2, u","), true}, {tok.is_String(3), true}, {tok.is_RealNumber(4), true},
-        {tok.is_Bracket_close(5, u")"), true}, {tok.is_WhiteSpace(6), true}, {tok.is_String(4000000000u), false},
+        {terms.is_Bracket_open(0, u"("), true}, {terms.is_Number(1), true}, {terms.is_One_of_these_Chars(2, u";,"), true},
+        {terms.is_Operator(2, u","), true}, {terms.is_String(3), true}, {terms.is_RealNumber(4), true},
+        {terms.is_Bracket_close(5, u")"), true}, {terms.is_WhiteSpace(6), true}, {terms.is_String(4000000000u), false},
     });
-    EXPECT_EQ(GTokenizer::get_String(u"\"a b\""), u"a b");
-    EXPECT_EQ(GTokenizer::get_String(u"\"a"), u"\"a");
+    EXPECT_TRUE(GTokenizer::get_String(u"\"a b\"") == u"a b" && GTokenizer::get_String(u"\"a") == u"\"a");
     QString const listed = QStringLiteral("b,a, \t,b,,c");
     GTokenizer kept(listed, QStringLiteral(","), true, false);
     std::set<QString> seen{QStringLiteral("z")};
@@ -112,17 +104,13 @@ TEST(GTokenizer, TokenClassificationAlsoRelativeToTheCursorFillAndWhiteSpaceRemo
     EXPECT_EQ(seen, (std::set<QString>{"z", "a", "b", "c", ",", " \t"}));
     kept.cursor = 3;
     kept.remove_White_Space_Token();  // and back to the start
-    EXPECT_EQ(kept.cursor, 0);
-    EXPECT_EQ(texts(kept), (Texts{"b", ",", "a", ",", ",", "b", ",", ",", "c"}));
+    EXPECT_TRUE(kept.cursor == 0 && texts(kept) == Texts({"b", ",", "a", ",", ",", "b", ",", ",", "c"}));
     EXPECT_EQ(GTokenizer::removeWhitespace(QStringLiteral(" a\tb\r\nc \u3000")), QStringLiteral("abc\u3000"));
-}
-
-TEST(GDelimiter, CombinedSetsAreCompleteEvenDuringStaticInitialisation)
-{
+    // The delimiter sets: the combined ones are complete even during static initialisation.
     QString const chinese = GDelimiter::sDelimChinese.get();
     EXPECT_EQ(GDelimiter::sDelimAll.get(), GDelimiter::sDelimAscii.get() + chinese);
     EXPECT_EQ(GDelimiter::sDelimAll_Sentence.get(), GDelimiter::sDelimAscii_Sentence.get() + chinese);
-    EXPECT_EQ(kAllSizeAtStaticInit, 48);
+    EXPECT_EQ(kAllSizeAtStaticInit, GDelimiter::sDelimAll->size());
     // The UTF-8 list holds the same characters in the same order.
     QString utf8;
     for (std::string_view const c : GDelimiter::arDelimChinese) {
@@ -130,3 +118,4 @@ TEST(GDelimiter, CombinedSetsAreCompleteEvenDuringStaticInitialisation)
     }
     EXPECT_EQ(utf8, chinese);
 }
+

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using gen::FIRE_EVENT;
 using gen::Listener;
 
@@ -36,9 +34,8 @@ TEST(Listener, AppendReplaceSetEnableAndNamedDestruction)
         EXPECT_EQ(listener.set("only", [&]() { sum = -1; }), "only");
         EXPECT_EQ(listener.size(), 1u);
         listener.fire_event(5);
-        EXPECT_EQ(sum, -1);
         Listener<gen::NO_PAYLOAD> anonymous;
-        anonymous += [&]() { sum = 7; };
+        anonymous += [&]() { sum = sum == -1 ? 7 : 0; };
         anonymous.fire_event();
         EXPECT_EQ(sum, 7);
         EXPECT_TRUE(log.contains("Listener::append 'named' already appended!"));
@@ -48,7 +45,7 @@ TEST(Listener, AppendReplaceSetEnableAndNamedDestruction)
     EXPECT_EQ(log.texts(), std::vector<std::string>{"Listener::~Listener@lisIniGL"});
 }
 
-TEST(Listener, QueuedRunsLaterWithThePayloadAsFiredAndNotAfterDestruction)
+TEST(Listener, QueuedRunsLaterWithThePayloadAsFiredNotAfterDestructionAndCallbackMayResetOrDestroyItsListener)
 {
     Listener<std::string> listener;
     std::vector<std::string> seen;
@@ -64,24 +61,20 @@ TEST(Listener, QueuedRunsLaterWithThePayloadAsFiredAndNotAfterDestruction)
     doomed.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(seen, std::vector<std::string>{"first"});
-}
-
-TEST(Listener, CallbackMayResetOrDestroyItsListener)
-{
-    auto listener = std::make_unique<Listener<int>>();
+    // A callback may reset or destroy its listener: callbacks run from a snapshot.
+    auto owned = std::make_unique<Listener<int>>();
     int calls = 0;
-    *listener += [&](int const&) {
+    *owned += [&](int const&) {
         ++calls;
-        listener.reset();  // e.g. a window closing itself from a click handler
+        owned.reset();  // e.g. a window closing itself from a click handler
     };
-    *listener += [&](int const&) { ++calls; };
-    listener->fire_event(1);
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(listener, nullptr);
+    *owned += [&](int const&) { ++calls; };
+    owned->fire_event(1);
+    EXPECT_TRUE(calls == 2 && owned == nullptr);
     Listener<int> self;
     self += [&](int const&) { self.set("replacement", [&]() { calls += 10; }); };
     self.fire_event(0);
-    EXPECT_EQ(calls, 2);
     self.fire_event(0);
-    EXPECT_EQ(calls, 12);
+    EXPECT_EQ(calls, 12);  // the replacement ran only on the second event
 }
+

@@ -6,8 +6,6 @@
 
 #include "support/Fatal.h"
 
-#include <QRegularExpression>
-
 using FatalDeathTest = testing::Test;
 
 TEST_F(FatalDeathTest, NullPointerNamesExpressionFileAndLine)
@@ -25,11 +23,4 @@ TEST_F(FatalDeathTest, FalseExpressionAndFatalErrorSayGoodbye)
         "bool expression failure:\ntests/log/FatalTest.cpp\nLINE:[0-9]+\nprogram will exit in 5 sec\nprogram exit !\n$");
     EXPECT_FATAL_EXIT(gen::exit_fatal(QStringLiteral("type 12345 is not registered")),
                       "type 12345 is not registered\nprogram will exit in 5 sec\nprogram exit !\n$");
-}
-
-TEST(Fatal, BuildTimestampHasCompilerDateAndTime)
-{
-    QRegularExpression const stamp(R"(^[A-Z][a-z]{2} [ \d]\d \d{4} - \d{2}:\d{2}:\d{2}$)");
-    std::string const build = gen::get_build_timestamp();
-    EXPECT_TRUE(stamp.match(QString::fromStdString(build)).hasMatch()) << build;
 }

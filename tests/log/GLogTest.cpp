@@ -7,7 +7,6 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <new>
 #include <set>
 #include <thread>
@@ -32,7 +31,7 @@ struct CountingSink : LogAppender {
 };
 }  // namespace
 
-TEST(GLogLevels, LinesAboveTheLevelAreNeitherDeliveredNorCountedAndEachCallLogsAtItsLevel)
+TEST(GLogSinks, LinesAboveTheLevelAreFilteredEachCallLogsAtItsLevelOnlyEnabledRegisteredLiveSinksAreCalledOnce)
 {
     test::LogCapture log(LEVEL_DEBUG);
     char const* nullText = nullptr;
@@ -75,42 +74,7 @@ TEST(GLogLevels, LinesAboveTheLevelAreNeitherDeliveredNorCountedAndEachCallLogsA
         EXPECT_EQ(get_log_level(), LEVEL_ERROR);
     }
     EXPECT_EQ(logLevel_to_string(0) + logLevel_to_qstring(4).toStdString() + logLevel_to_string(5), "ERRTRA");
-}
-
-TEST(GLogPrefix, ColumnsFollowTheControlBitsAndTheDigitWidth)
-{
-    using namespace control;
-    unsigned int const saved = get_log_digits();
-    test::expect_rows<std::string>({
-        {prefix(0), " "}, {prefix(NUMBER, 1), "[000001]  "}, {prefix(NUMBER, 1234567), "[1234567]  "},
-        {prefix(LEVEL, 1, static_cast<LOG_LEVEL>(9)), "[]  "},
-        {prefix(0x0E | ENABLED), " "},  // bits the core does not read change nothing
-        {qs_trailler(7, LEVEL_WARN, gen::GBits<unsigned int>(NUMBER | LEVEL)).toStdString(), "[000007] [WRN]  "},
-    });
-    // Elapsed time since the log start (hours:minutes,seconds) or the wall clock, in milliseconds.
-    start_log_time();
-    std::pair<unsigned int, char const*> const stamps[] = {{TIME, R"(^\[00:00,0\d,\d{3}\]  $)"},
-                                                           {TIME | ABS_TIME, R"(^\[\d\d:\d\d:\d\d,\d{3}\]  $)"}};
-    for (auto const& [bits, pattern] : stamps) {
-        EXPECT_TRUE(QRegularExpression(pattern).match(QString::fromStdString(prefix(bits))).hasMatch()) << prefix(bits);
-    }
-    // The trailer bits are bits six to nine.
-    EXPECT_FALSE(has_trailler_bits(gen::GBits<unsigned int>(ENABLED | ABS_TIME | 0x0E)));
-    EXPECT_TRUE(has_trailler_bits(gen::GBits<unsigned int>(NUMBER)));
-    EXPECT_TRUE(has_trailler_bits(gen::GBits<unsigned int>(THREAD)));
-    set_log_digits(3);
-    EXPECT_EQ(prefix(NUMBER, 1) + prefix(NUMBER, 12345), "[001]  [12345]  ");
-    testing::internal::CaptureStdout();
-    set_log_digits(kMaxLogDigits + 1);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("set_log_digits out of range"), std::string::npos);
-    EXPECT_EQ(get_log_digits(), 3u);
-    set_log_digits(kMaxLogDigits);
-    EXPECT_EQ(prefix(NUMBER, 5).size(), kMaxLogDigits + 4);
-    set_log_digits(saved);
-}
-
-TEST(GLogSinks, OnlyEnabledRegisteredLiveSinksAreCalledOnce)
-{
+    // Only enabled, registered, live sinks are called, once per line.
     test::LogLevelGuard level(LEVEL_DEBUG);
     test::RecordingSink a;
     test::RecordingSink b;
@@ -137,6 +101,36 @@ TEST(GLogSinks, OnlyEnabledRegisteredLiveSinksAreCalledOnce)
     second->~CountingSink();
 }
 
+TEST(GLogPrefix, ColumnsFollowTheControlBitsAndTheDigitWidth)
+{
+    using namespace control;
+    unsigned int const saved = get_log_digits();
+    test::expect_rows<std::string>({
+        {prefix(0), " "}, {prefix(NUMBER, 1), "[000001]  "}, {prefix(NUMBER, 1234567), "[1234567]  "},
+        {prefix(LEVEL, 1, static_cast<LOG_LEVEL>(9)), "[]  "},
+        {prefix(0x0E | ENABLED), " "},  // bits the core does not read change nothing
+        {qs_trailler(7, LEVEL_WARN, gen::GBits<unsigned int>(NUMBER | LEVEL)).toStdString(), "[000007] [WRN]  "},
+    });
+    // Elapsed time since the log start (hours:minutes,seconds) or the wall clock, in milliseconds.
+    start_log_time();
+    std::pair<unsigned int, char const*> const stamps[] = {{TIME, R"(^\[00:00,0\d,\d{3}\]  $)"},
+                                                           {TIME | ABS_TIME, R"(^\[\d\d:\d\d:\d\d,\d{3}\]  $)"}};
+    for (auto const& [bits, pattern] : stamps) {
+        EXPECT_TRUE(QRegularExpression(pattern).match(QString::fromStdString(prefix(bits))).hasMatch()) << prefix(bits);
+    }
+    // The trailer bits are bits six to nine.
+    auto const trailer = [](unsigned int bits) { return has_trailler_bits(gen::GBits<unsigned int>(bits)); };
+    EXPECT_TRUE(!trailer(ENABLED | ABS_TIME | 0x0E) && trailer(NUMBER) && trailer(THREAD));
+    set_log_digits(3);
+    EXPECT_EQ(prefix(NUMBER, 1) + prefix(NUMBER, 12345), "[001]  [12345]  ");
+    testing::internal::CaptureStdout();
+    set_log_digits(kMaxLogDigits + 1);
+    EXPECT_TRUE(testing::internal::GetCapturedStdout().starts_with("set_log_digits out of range") && get_log_digits() == 3u);
+    set_log_digits(kMaxLogDigits);
+    EXPECT_EQ(prefix(NUMBER, 5).size(), kMaxLogDigits + 4);
+    set_log_digits(saved);
+}
+
 TEST(GLogThreads, EveryLineGetsExactlyOneConsecutiveNumberAndThreadsTheirOwnId)
 {
     test::LogCapture log(LEVEL_TRACE);
@@ -158,8 +152,8 @@ TEST(GLogThreads, EveryLineGetsExactlyOneConsecutiveNumberAndThreadsTheirOwnId)
         thread.join();
     }
     ids.push_back(mine);
-    EXPECT_EQ(std::set<unsigned int>(ids.begin(), ids.end()).size(), kThreads + 1u);
-    EXPECT_EQ(std::count(ids.begin(), ids.end(), 0u), 0);
+    std::set<unsigned int> const distinct(ids.begin(), ids.end());
+    EXPECT_TRUE(distinct.size() == kThreads + 1u && !distinct.contains(0u));
     auto const lines = log.lines();
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kThreads * kLinesPerThread));
     // Delivered under the lock: in order of number, without gaps; each

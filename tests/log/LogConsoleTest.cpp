@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <array>
+#include <bit>
 #include <functional>
 #include <thread>
 
@@ -26,7 +27,7 @@ std::string console_output(unsigned int bits, std::function<void()> const& body)
 }
 }  // namespace
 
-TEST(LogConsole, WritesPrefixTextAndLineFeedOnlyWhenEnabled)
+TEST(LogConsole, WritesOnlyWhenEnabledStartUpEnablesEveryColumnLinesNeverInterleaveConfigStoredAsFourWords)
 {
     test::LogLevelGuard level(LEVEL_DEBUG);
     auto const twoLines = [] {
@@ -35,11 +36,7 @@ TEST(LogConsole, WritesPrefixTextAndLineFeedOnlyWhenEnabled)
     };
     EXPECT_EQ(console_output(control::ENABLED | control::LEVEL, twoLines), "[ERR]  nullptr\n");
     EXPECT_EQ(console_output(control::LEVEL, twoLines), "");
-}
 
-TEST(LogConsole, StartUpEnablesEveryColumnAndLinesFromManyThreadsNeverInterleave)
-{
-    test::LogLevelGuard level(LEVEL_TRACE);
     constexpr int kThreads = 4, kLines = 500;
     std::string const out = console_output(0, [] {
         remove_log_appender(&consoleLogger);
@@ -69,19 +66,9 @@ TEST(LogConsole, StartUpEnablesEveryColumnAndLinesFromManyThreadsNeverInterleave
         ASSERT_TRUE(match.hasMatch()) << lines[i].toStdString();
         ASSERT_TRUE(i == 0 || match.captured(1).toUInt() == whole.match(lines[i - 1]).captured(1).toUInt() + 1) << i;
     }
-}
-
-TEST(LogConfig, StoredAsFourWordsInFieldOrderWithPresetsAndTextForms)
-{
-    LogConfig config;
-    config.digits = 1;
-    config.logLevel = 2;
-    config.logControl.set(3);
-    config.fontSize = 4;
-    unsigned int words[4];
-    static_assert(sizeof(LogConfig) == sizeof words);
-    std::memcpy(words, &config, sizeof words);
-    EXPECT_EQ(words[0] * 1000 + words[1] * 100 + words[2] * 10 + words[3], 1234u);
+    // Its configuration: stored as four words in field order, with presets and text forms.
+    LogConfig config{.digits = 1, .logLevel = 2, .logControl = gen::GBits<unsigned int>(3), .fontSize = 4};
+    EXPECT_EQ((std::bit_cast<std::array<unsigned int, 4>>(config)), (std::array<unsigned int, 4>{1, 2, 3, 4}));
     config = LogConfig();
     config.ini();
     testing::internal::CaptureStdout();
@@ -94,3 +81,4 @@ TEST(LogConfig, StoredAsFourWordsInFieldOrderWithPresetsAndTextForms)
     // The formatter renders it through to_string().
     EXPECT_EQ(gen::str::xprintF(0, "<$>", config), "<LogConfig, ERR, logControl:1048640, digits:6>");
 }
+

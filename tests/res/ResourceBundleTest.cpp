@@ -44,7 +44,7 @@ double contrast(QColor const& a, QColor const& b)
     return (std::max(lum(a), lum(b)) + 0.05) / (std::min(lum(a), lum(b)) + 0.05);
 }
 
-TEST(ResourceBundle, HoldsExactlyTheNamedFiles)
+TEST(ResourceBundle, HoldsExactlyTheNamedFilesAndARenamedTrueTypeMonospaceFont)
 {
     // The application icon has no theme variants: only the window shows it.
     QSet<QString> expected{":/wb/fonts/SourceCodePro-Regular.ttf", ":/wb/icons/skyvale.svg"};
@@ -61,6 +61,15 @@ TEST(ResourceBundle, HoldsExactlyTheNamedFiles)
         found.insert(it.next());
     }
     EXPECT_EQ(found, expected);
+    // The monospace font is TrueType; a converted font may not keep its Reserved Font Name ("Source", SIL OFL).
+    QFile file(":/wb/fonts/SourceCodePro-Regular.ttf");
+    QByteArray const data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    EXPECT_TRUE(data.startsWith(QByteArray("\x00\x01\x00\x00", 4)));  // TrueType outlines, not "OTTO" (CFF)
+    int const id = QFontDatabase::addApplicationFontFromData(data);
+    QStringList const families = QFontDatabase::applicationFontFamilies(id);
+    ASSERT_EQ(families, QStringList{"Skyvale Mono"});
+    QFontMetrics const fm(QFont(families.first(), 20));  // monospace, with Latin-1 accents
+    EXPECT_TRUE(fm.horizontalAdvance('i') == fm.horizontalAdvance('W') && fm.inFont(QChar(0x00E9)));
 }
 
 // Each body's mean colour: a swapped or placeholder map has the wrong one.
@@ -169,19 +178,6 @@ TEST(ResourceBundle, EveryIconRendersAndStandsOutOnItsThemesPalette)
             EXPECT_GE(legible, opaque * 9 / 10) << legible << " of " << opaque << " drawn pixels reach 3:1 contrast";
         }
     }
-}
-
-// A converted font may not keep its Reserved Font Name ("Source", SIL OFL).
-TEST(ResourceBundle, MonospaceFontIsTrueTypeAndRenamed)
-{
-    QFile file(":/wb/fonts/SourceCodePro-Regular.ttf");
-    QByteArray const data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    EXPECT_TRUE(data.startsWith(QByteArray("\x00\x01\x00\x00", 4)));  // TrueType outlines, not "OTTO" (CFF)
-    int const id = QFontDatabase::addApplicationFontFromData(data);
-    QStringList const families = QFontDatabase::applicationFontFamilies(id);
-    ASSERT_EQ(families, QStringList{"Skyvale Mono"});
-    QFontMetrics const fm(QFont(families.first(), 20));  // monospace, with Latin-1 accents
-    EXPECT_TRUE(fm.horizontalAdvance('i') == fm.horizontalAdvance('W') && fm.inFont(QChar(0x00E9)));
 }
 
 }  // namespace

@@ -10,8 +10,6 @@
 #include <QIODevice>
 #include <QPoint>
 
-#include <gtest/gtest.h>
-
 using gen::log::LogConfig;
 using gen::store::GAttributes;
 using gen::store::GType;
@@ -29,9 +27,7 @@ QByteArray streamed(T const& value)
 
 }  // namespace
 
-// get is exact, ensure converts and inserts only when absent; a structure
-// comes back only from the raw image of its own id and size.
-TEST(GAttributesRead, GetIsExactEnsureConvertsPodNeedsItsIdAndSize)
+TEST(GAttributes, GetIsExactEnsureConvertsStructuresNeedTheirIdAndSizeAndStreamKeepingNullness)
 {
     test::LogCapture log;
     GAttributes map;
@@ -39,22 +35,20 @@ TEST(GAttributesRead, GetIsExactEnsureConvertsPodNeedsItsIdAndSize)
     map.set("twelve", QString("12"));
     map.set("word", QString("twelve"));
     map.set("null", QVariant());
-    EXPECT_EQ(map.get<int>("n", 0), 7);
-    EXPECT_EQ(map.get<unsigned int>("n", 99u), 99u);
-    EXPECT_TRUE(log.contains("GAttributes::get, wrong type"));
-    EXPECT_EQ(map.get<int>("missing", -1), -1);
-    EXPECT_TRUE(log.contains("GAttributes::get, 'missing' not found"));
-    EXPECT_EQ(map.get<int>("null", 5), 5);
-    EXPECT_EQ(map.size(), 4);  // reads never insert
+    // Wrong type, missing, null; reads never insert.
+    EXPECT_EQ(std::tuple(map.get<int>("n", 0), map.get<unsigned int>("n", 99u), map.get<int>("missing", -1),
+                         map.get<int>("null", 5)),
+              std::tuple(7, 99u, -1, 5));
+    EXPECT_EQ(map.size(), 4);
     EXPECT_EQ(map.ensure<int>("twelve", 0), 12);
     EXPECT_EQ(map.values().value("twelve").metaType(), QMetaType::fromType<QString>());  // unchanged
     EXPECT_EQ(map.ensure<int>("word", 3), 3);
-    EXPECT_TRUE(log.contains("GAttributes::get, 'word' type conversion problem"));
-    EXPECT_TRUE(map.ensure<bool>("x", true));
-    EXPECT_TRUE(map.ensure<bool>("x", false));
-    EXPECT_TRUE(map.is_flag("x") && map.is_flag("g", true));
+    EXPECT_TRUE(map.ensure<bool>("x", true) && map.ensure<bool>("x", false) && map.is_flag("x") && map.is_flag("g", true));
     map.set_flag("x", false);
     EXPECT_FALSE(map.is_flag("x", true));
+    for (char const* line : {"get, wrong type", "get, 'missing' not found", "get, 'word' type conversion problem"}) {
+        EXPECT_TRUE(log.contains(std::string("GAttributes::") + line)) << line;
+    }
 
     LogConfig const callersDefault{.logControl = {}, .fontSize = 55};
     map.set_pod("log", test::sample_log_config());
@@ -67,49 +61,17 @@ TEST(GAttributesRead, GetIsExactEnsureConvertsPodNeedsItsIdAndSize)
     }
     EXPECT_EQ(map.get_pod<LogConfig>("absent", callersDefault), callersDefault);
     EXPECT_TRUE(log.contains("GAttributes::get_pod, <<<absent>>> not found !"));
-}
-
-TEST(GAttributesPodDeathTest, UnregisteredStructureEndsTheProgram)
-{
-    GAttributes map;
-    EXPECT_FATAL_EXIT(map.set_pod("u", QPoint(1, 2)), "GAttributes::set_pod, id == 0");
-}
-
-// The text form names each entry's type, in key order; the stored form is
-// checked through the node round trip.
-TEST(GAttributesText, NamesTypeAndValueInKeyOrder)
-{
-    GAttributes map;
-    map.set_flag("a", true);
-    map.set("B", 2);
-    map.set("text", "literal äöü");
-    map.set("level", gen::log::LEVEL_INFO);
-    map.set_pod("light", test::samples().light);
-    QString const text = map.to_string();
-    EXPECT_TRUE(text.startsWith("B={int, value:\"2\"},a={bool, value:\"true\"},")) << text.toStdString();
-    EXPECT_TRUE(text.contains(",light={GType:(SamplePod 9107, last:0.75)},")) << text.toStdString();
-    EXPECT_TRUE(text.contains("level={gen::log::LOG_LEVEL") && text.contains("text={QString")) << text.toStdString();
-}
-
-// A structure is rebuilt only from a registered id with bytes of exactly
-// the registered size; the id argument, not the object's own, chooses.
-TEST(GType, RebuildNeedsRegisteredIdAndExactSize)
-{
+    // A structure (GType) is rebuilt only from a registered id with bytes of exactly its size.
     LogConfig const config = test::sample_log_config();
     QByteArray const bytes = GType::from_pod(config).bytes;
     EXPECT_EQ(std::any_cast<LogConfig>(GType{99, bytes}.create()), config);
     EXPECT_EQ(QVariant::fromValue(GType{99, bytes}).toString(), config.to_string());  // the registered converter
-    EXPECT_FALSE((GType{4711, QByteArray(3, 'x')}.create().has_value()));
-    EXPECT_FALSE((GType{99, bytes.left(15)}.create().has_value()));
-    EXPECT_TRUE((GType{12345, bytes}.create(99).has_value()));
-}
-
-// The stored form, also inside QVariant under the stored type name.
-TEST(GType, StreamsIdThenByteArrayKeepingNullness)
-{
+    EXPECT_FALSE((GType{4711, QByteArray(3, 'x')}.create().has_value() || GType{99, bytes.left(15)}.create().has_value()));
+    EXPECT_TRUE((GType{12345, bytes}.create(99).has_value()));  // the id argument, not the object's own, chooses
+    // The stored form, also inside QVariant under the stored type name.
     EXPECT_EQ(streamed(GType{0x01020304, QByteArray("ab")}), QByteArray::fromHex("01020304" "00000002" "6162"));
     EXPECT_EQ(streamed(GType{7, QByteArray()}), QByteArray::fromHex("00000007" "ffffffff"));
-    for (GType const& original : {GType::from_pod(test::sample_log_config()), GType{5, QByteArray()},
+    for (GType const& original : {GType::from_pod(config), GType{5, QByteArray()},
                                   GType{0xFFFFFFFFu, QByteArray("", 0)}}) {
         QDataStream in(streamed(QVariant::fromValue(original)));
         QVariant read;
@@ -119,3 +81,10 @@ TEST(GType, StreamsIdThenByteArrayKeepingNullness)
                     back.bytes.isNull() == original.bytes.isNull());
     }
 }
+
+TEST(GAttributesPodDeathTest, UnregisteredStructureEndsTheProgram)
+{
+    GAttributes map;
+    EXPECT_FATAL_EXIT(map.set_pod("u", QPoint(1, 2)), "GAttributes::set_pod, id == 0");
+}
+

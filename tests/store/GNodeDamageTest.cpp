@@ -31,30 +31,6 @@ void note(std::size_t size)
     }
 }
 
-}  // namespace
-
-#ifndef __SANITIZE_ADDRESS__
-// Forwarded to glibc's own allocator, so blocks may be freed by either side.
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_realloc(void* block, std::size_t size);
-
-void* malloc(std::size_t size)
-{
-    note(size);
-    return __libc_malloc(size);
-}
-
-void* realloc(void* block, std::size_t size)
-{
-    note(size);
-    return __libc_realloc(block, size);
-}
-}
-#endif
-
-namespace {
-
 QByteArray u32(quint32 value)
 {
     QByteArray bytes(4, '\0');
@@ -99,7 +75,17 @@ GNode read_within_bound(QByteArray const& bytes)
 
 }  // namespace
 
-TEST(GNodeDamage, MutatedTextsAreReadWithinBoundsAndWriteBackTheSame)
+#ifndef __SANITIZE_ADDRESS__
+// Forwarded to glibc's own allocator, so blocks may be freed by either side.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_realloc(void* block, std::size_t size);
+void* malloc(std::size_t size) { return note(size), __libc_malloc(size); }
+void* realloc(void* block, std::size_t size) { return note(size), __libc_realloc(block, size); }
+}
+#endif
+
+TEST(GNodeDamage, MutatedTextsAreReadWithinBoundsAndDamagedTextsFailAtOnceWithTheirCauseKeepingWhatCameBefore)
 {
     test::LogCapture log(gen::log::LEVEL_ERROR);
     std::vector<QByteArray> originals;
@@ -122,11 +108,7 @@ TEST(GNodeDamage, MutatedTextsAreReadWithinBoundsAndWriteBackTheSame)
         failures += read.empty() ? 1 : 0;
     }
     EXPECT_GT(failures, 500);  // the damage really hit
-}
-
-// Each row: a damaged text, a line it logs (if empty, none) and what is kept.
-TEST(GNodeDamage, DamagedTextsFailAtOnceWithTheirCauseKeepingWhatCameBefore)
-{
+    // Each row: a damaged text, a line it logs (if empty, none) and what is kept.
     QByteArray const header = QByteArray("GNOD\0\1", 6);
     // A value of `type` (not null) under the key "k".
     auto const value = [&](quint32 type) { return header + u32(1) + u32(2) + QByteArray("\0k", 2) + u32(type) + '\0'; };
@@ -152,11 +134,7 @@ TEST(GNodeDamage, DamagedTextsFailAtOnceWithTheirCauseKeepingWhatCameBefore)
     cutKept["c"];
     std::string const keyError = "GAttributes::from_stream, key read error!, at index:0";
     std::string const valueError = "GAttributes::from_stream, val read error!, at index:0";
-    struct Row {
-        QByteArray bytes;
-        std::string line;
-        GNode kept = {};
-    };
+    struct Row { QByteArray bytes; std::string line; GNode kept = {}; };
     Row const rows[] = {
         {QByteArray(), "from_qstring, empty string"},
         {QByteArray("A"), "from_qstring, failed to read magic"},
@@ -197,3 +175,4 @@ TEST(GNodeDamage, DamagedTextsFailAtOnceWithTheirCauseKeepingWhatCameBefore)
         EXPECT_TRUE(log.texts().empty() || log.lines().front().level <= gen::log::LEVEL_WARN);
     }
 }
+

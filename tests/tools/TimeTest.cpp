@@ -29,7 +29,7 @@ long long after_set_time(int year, int month, int day, int second)
 }
 }  // namespace
 
-TEST(GTime, UnitsCalendarFieldsAndSaturatingArithmetic)
+TEST(GTime, UnitsCalendarFieldsSaturatingArithmeticLocalTextsAndUnitConversionsSaturateInsteadOfWrapping)
 {
     std::time_t const instant = kInstant;
     std::tm const tm = *std::gmtime(&instant);
@@ -62,13 +62,10 @@ TEST(GTime, UnitsCalendarFieldsAndSaturatingArithmetic)
         {top.getMicroseconds(), LLONG_MAX}, {bottom.getMicroseconds(), LLONG_MAX},
         {start.compare(moved) * 10 + moved.compare(start) + start.compare(at(kInstant * 1000000LL)), -9},
     });
-    EXPECT_TRUE(start < moved && start <= moved && moved > start && moved >= start && start != moved);
-    EXPECT_TRUE(start == at(kInstant * 1000000LL));
+    EXPECT_TRUE(start < moved && start <= moved && moved > start && moved >= start && start != moved &&
+                start == at(kInstant * 1000000LL));
     EXPECT_GT(GTime(true).getSeconds(), 1577836800LL);  // "now", after 2020
-}
-
-TEST(GTime, LocalFieldsWeekdayNamesAndTextsOneHourEastOfUtc)
-{
+    // Local fields, weekday names and texts one hour east of UTC.
     test::ZoneGuard zone("XXX-1");  // no daylight saving: local forms move, the GMT form does not
     GTime t = at(kInstant * 1000000LL + 250000);
     EXPECT_EQ(t.tm_day(), 29);  // fills the cache before the copy
@@ -99,8 +96,7 @@ TEST(GTime, LocalFieldsWeekdayNamesAndTextsOneHourEastOfUtc)
     long long const leapDay = 951782400;  // 2000-02-29 00:00:00 UTC
     static std::vector<std::string> reports;
     auto const previous = gen::diagnostics::set_reporter([](auto, std::string const& text) { reports.push_back(text); });
-    std::string const fits(127, 'x');
-    std::string const tooLong(128, 'x');
+    std::string const fits(127, 'x'), tooLong(128, 'x');
     test::expect_rows<std::string>({
         {local_time_to_string(leapDay + 45015, true), "2000-02-29  13:30:15"},
         {local_time_to_string(-1, false), "1970-01-01"}, {utc_time_to_string(-1, true), "1969-12-31  23:59:59"},
@@ -114,10 +110,7 @@ TEST(GTime, LocalFieldsWeekdayNamesAndTextsOneHourEastOfUtc)
                              "GTime::time_as_string, Failed to format time, problems with <<<" + tooLong + ">>>",
                              "GTime::time_as_string, Failed to convert time, problems with <<<%Y>>>",
                          }));
-}
-
-TEST(TimeTools, UnitConversionsSaturateInsteadOfWrappingAndDurationTexts)
-{
+    // The free unit conversions saturate instead of wrapping; duration texts.
     test::expect_rows<long long>({
         {from_seconds(1), 1000000LL}, {from_minutes(2), 120000000LL}, {from_hours(1), 3600000000LL},
         {from_days(-2), -172800000000LL}, {from_months(1), 2419200000000LL}, {from_years(1), 31536000000000LL},
@@ -151,3 +144,4 @@ TEST(TimeTools, UnitConversionsSaturateInsteadOfWrappingAndDurationTexts)
          "1 year, 0 day, 18 hour, 10 minute, 48 second, 0 microseconds"},
     });
 }
+

@@ -10,12 +10,8 @@
 using gen::str::xprintF;
 
 namespace {
-struct WithToString {
-    QString to_string() const { return QStringLiteral("ünïcode"); }
-};
-struct WithStdToString {
-    std::string to_string() const { return "std"; }
-};
+struct WithToString { QString to_string() const { return QStringLiteral("ünïcode"); } };
+struct WithStdToString { std::string to_string() const { return "std"; } };
 struct Opaque {};
 // A locale with "," as decimal point and grouping, which must not leak in.
 struct Comma : std::numpunct<char> {

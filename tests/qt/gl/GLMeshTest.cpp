@@ -97,13 +97,22 @@ TEST_F(GLMeshRenderTest, ClonesAndUnuploadedMeshesAreNotDrawnRollOverDrawsTheSub
     expect_frame(kRed);  // vertex colour without a texture
     w.graph.get_mesh(2).set_rollover(true);
     expect_frame(kBlue);
-    // A substitute that is not valid: the rolled-over mesh is skipped.
+    // A substitute that is not valid, missing or never uploaded: the rolled-over
+    // mesh is skipped; without a substitute it draws itself, unless invisible.
     w.graph.get_mesh(3).set_valid(false);
     expect_frame(w.clearColor);
+    GLMesh& city = w.graph.get_mesh(2);
+    for (auto const& [substitute, atCity] :
+         {std::pair{9u, w.clearColor}, std::pair{4u, w.clearColor}, std::pair{0u, kRed}}) {
+        city.idRollOver = substitute;
+        expect_frame(atCity);
+    }
+    city.set_visible(false);
+    expect_frame(w.clearColor);
+    city.set_visible(true);
 
     // A second upload replaces the first objects; clear releases them all,
     // and the cleared mesh draws nothing.
-    GLMesh& city = w.graph.get_mesh(2);
     GLuint const first = city.VBO;
     city.create_buffer_bind(w.shader);
     EXPECT_FALSE(w.glIsBuffer(first) && city.VBO != first);
@@ -111,9 +120,9 @@ TEST_F(GLMeshRenderTest, ClonesAndUnuploadedMeshesAreNotDrawnRollOverDrawsTheSub
     std::array<GLuint, 3> const names{city.VAO, city.VBO, city.idTexture};
     city.clear(w.shader);
     EXPECT_FALSE(w.glIsVertexArray(names[0]) || w.glIsBuffer(names[1]) || w.glIsTexture(names[2]));
-    EXPECT_EQ(city.VAO + city.VBO + city.EBO + city.idTexture, 0u);
-    EXPECT_TRUE(city.vertices.empty() && city.indices.empty());
+    EXPECT_TRUE(city.VAO + city.VBO + city.EBO + city.idTexture == 0u && city.vertices.empty() && city.indices.empty());
     w.graph.clear_roll_over();
+    EXPECT_FALSE(city.is_rollover());
     expect_frame(w.clearColor);
 }
 

@@ -5,12 +5,9 @@
 
 #include "support/Fuzzy.h"
 
-#include <gtest/gtest.h>
-
 #include <glm/geometric.hpp>
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 using gen::math::Vertex3D;
@@ -32,25 +29,18 @@ void expect_closed_clockwise(Mesh const& m, std::size_t from = 0, std::size_t fi
     std::size_t degenerate = 0;
     for (std::size_t k = from; k < m.indices.size(); k += 3) {
         unsigned int const i[3] = {m.indices[k], m.indices[k + 1], m.indices[k + 2]};
-        for (unsigned int index : i) {
-            ASSERT_TRUE(index >= first && index < m.vertices.size()) << "triangle at " << k;
-        }
-        glm::vec3 const a = m.vertices[i[0]].position;
-        glm::vec3 const b = m.vertices[i[1]].position;
-        glm::vec3 const c = m.vertices[i[2]].position;
+        ASSERT_TRUE(std::all_of(i, i + 3, [&](unsigned int x) { return x >= first && x < m.vertices.size(); })) << k;
+        glm::vec3 const a = m.vertices[i[0]].position, b = m.vertices[i[1]].position, c = m.vertices[i[2]].position;
         glm::vec3 const n = glm::cross(b - a, c - a);
-        if (glm::length(n) < 1e-5f) {
-            ++degenerate;
-            continue;
-        }
-        ASSERT_LT(glm::dot(n, a + b + c), 0.0f) << "triangle at " << k << " runs counter-clockwise";
+        degenerate += glm::length(n) < 1e-5f ? 1 : 0;
+        ASSERT_TRUE(glm::length(n) < 1e-5f || glm::dot(n, a + b + c) < 0.0f) << "counter-clockwise at " << k;
     }
     EXPECT_LT(degenerate, (m.indices.size() - from) / 3);
 }
 
 }  // namespace
 
-TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeam)
+TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeamAppendedBehindACube)
 {
     // The planet's sphere, and one with different slices and stacks: radius,
     // slices, stacks, vertex and index counts.
@@ -59,13 +49,12 @@ TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeam)
         SCOPED_TRACE(slices);
         Mesh m;
         mesh::create_sphere(m, radius, slices, stacks, kGreen);
-        ASSERT_EQ(m.vertices.size(), vertices);
-        ASSERT_EQ(m.indices.size(), indices);
+        ASSERT_TRUE(m.vertices.size() == vertices && m.indices.size() == indices);
         expect_closed_clockwise(m);
         for (std::size_t k = 0; k < m.vertices.size(); ++k) {
             Vertex3D const& v = m.vertices[k];
-            ASSERT_TRUE(test::near(v.position, radius * v.normal, 1e-5f)) << k;
-            ASSERT_NEAR(glm::length(v.normal), 1.0f, 1e-5f) << k;
+            ASSERT_TRUE(test::near(v.position, radius * v.normal, 1e-5f) && std::fabs(glm::length(v.normal) - 1) < 1e-5f)
+                << k;
             // v from 0 at the north pole (first image row) to 1 at the south pole.
             ASSERT_NEAR(v.texCoord.y, std::acos(std::clamp(v.position.y / radius, -1.0f, 1.0f)) / kPi, 1e-4f) << k;
             // u turns from +x towards +z; every row ends with a copy of its first vertex at u = 1.
@@ -77,22 +66,17 @@ TEST(MeshSphere, CountsWindingUnitOutwardNormalsAndTextureFromThePoleAndSeam)
             }
         }
     }
-}
-
-TEST(MeshCube, ReplacesContentKeepsTheMatrixAndASphereAppendsBehindIt)
-{
+    // A cube replaces the content and keeps the matrix; a sphere appends behind it.
     Mesh m;
     m.matModel[3] = glm::vec4(1, 2, 3, 1);
     mesh::create_sphere(m, 1.0f, 4, 4, kGreen);
     mesh::create_cube(m, 2.0f);
-    ASSERT_EQ(m.vertices.size(), 24u);
-    ASSERT_EQ(m.indices.size(), 36u);
+    ASSERT_TRUE(m.vertices.size() == 24u && m.indices.size() == 36u);
     EXPECT_EQ(m.matModel[3], glm::vec4(1, 2, 3, 1));
     for (std::size_t k = 0; k < 24; ++k) {
-        Vertex3D const& v = m.vertices[k];
-        EXPECT_EQ(glm::abs(v.position), glm::vec3(1.0f));
-        EXPECT_FLOAT_EQ(glm::dot(v.position, v.normal), 1.0f);  // on its own face
-        EXPECT_EQ(v.color, m.vertices[k / 4 * 4].color);
+        Vertex3D const& v = m.vertices[k];  // a corner on its own face, coloured as the face
+        EXPECT_TRUE(glm::abs(v.position) == glm::vec3(1.0f) && std::fabs(glm::dot(v.position, v.normal) - 1.0f) < 1e-6f &&
+                    v.color == m.vertices[k / 4 * 4].color) << k;
     }
     for (std::size_t k = 0; k < 36; ++k) {
         EXPECT_EQ(m.indices[k] / 4, k / 6);  // each face uses its own four corners
@@ -101,32 +85,28 @@ TEST(MeshCube, ReplacesContentKeepsTheMatrixAndASphereAppendsBehindIt)
     mesh::create_sphere(m, 1.0f, 4, 2, kGreen);
     mesh::create_sphere(m, 1.0f, 0, 5, kGreen);
     mesh::create_sphere(m, 1.0f, 5, -3, kGreen);
-    ASSERT_EQ(m.vertices.size(), 24u + 15u);
-    ASSERT_EQ(m.indices.size(), 36u + 48u);
+    ASSERT_TRUE(m.vertices.size() == 24u + 15u && m.indices.size() == 36u + 48u);
     expect_closed_clockwise(m, 36, 24);
 }
 
 TEST(MeshCylinder, CapsAndSidesWindClockwiseWithOutwardNormals)
 {
     unsigned int const n = 8;
-    float const radiusX = 2.0f;
-    float const radiusZ = 1.0f;
+    float const radiusX = 2.0f, radiusZ = 1.0f;
     Mesh m;  // elliptic
     mesh::create_cylinder(m, radiusX, radiusZ, 0.6f, n, kGreen, kGray, kYellow);
-    ASSERT_EQ(m.vertices.size(), 6 * n + 2);
-    ASSERT_EQ(m.indices.size(), 12 * n);
+    ASSERT_TRUE(m.vertices.size() == 6 * n + 2 && m.indices.size() == 12 * n);
     expect_closed_clockwise(m);
     for (std::size_t k = 0; k < m.vertices.size(); ++k) {
         Vertex3D const& v = m.vertices[k];
         if (k < 2 * n + 2) {
             // Caps: flat, facing away, coloured bottom then top.
-            ASSERT_EQ(v.normal, glm::vec3(0.0f, v.position.y > 0 ? 1.0f : -1.0f, 0.0f)) << k;
-            ASSERT_EQ(v.color, k < n + 1 ? kGreen : kGray) << k;
+            glm::vec3 const away(0.0f, v.position.y > 0 ? 1.0f : -1.0f, 0.0f);
+            ASSERT_TRUE(v.normal == away && v.color == (k < n + 1 ? kGreen : kGray)) << k;
         } else {
             // Sides: the ellipse's own normal (cos a / rx, sin a / rz).
             glm::vec3 const expected(v.position.x / (radiusX * radiusX), 0.0f, v.position.z / (radiusZ * radiusZ));
-            ASSERT_TRUE(test::near(v.normal, glm::normalize(expected), 1e-5f)) << k;
-            ASSERT_EQ(v.color, kYellow);
+            ASSERT_TRUE(test::near(v.normal, glm::normalize(expected), 1e-5f) && v.color == kYellow) << k;
         }
     }
     // No segments: the two cap centres only; a flat ellipse keeps finite normals.

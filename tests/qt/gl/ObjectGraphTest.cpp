@@ -1,6 +1,5 @@
-// Figures, shader handle and object graph without a context. Which meshes a
-// render pass draws shows through the matrix setters, which log one
-// "!programId" line each while no program exists.
+// Figures, shader handle and object graph without a context. (Which meshes a
+// render pass draws shows in the frames GLMeshTest reads back.)
 #include <gen/qt/gl/BaseFigure.h>
 #include <gen/qt/gl/GL_FUNCTIONS.h>
 #include <gen/qt/gl/GShader.h>
@@ -9,8 +8,6 @@
 #include "support/Fuzzy.h"
 #include "support/LogCapture.h"
 
-#include <gtest/gtest.h>
-
 #include <glm/gtc/matrix_transform.hpp>
 
 using gen::qt::gl::BaseFigure;
@@ -18,25 +15,11 @@ using gen::qt::gl::GLMesh;
 using gen::qt::gl::GShader;
 using gen::qt::gl::ObjectGraph;
 
-namespace {
-
-// Meshes a render pass sets matrices for: three setter calls each.
-std::size_t drawn_by_render(ObjectGraph& graph)
-{
-    test::LogCapture log(gen::log::LEVEL_DEBUG);
-    gen::qt::gl::GL_FUNCTIONS table;  // unresolved: a GL call through it would crash the test
-    GShader shader(table);
-    graph.render(shader, glm::mat4(1.0f), glm::mat4(1.0f));
-    return log.count("GShader::get_uniform_location, !programId") / 3;
-}
-
-}  // namespace
-
-TEST(BaseFigure, SettersChangeTheirOwnBitsAndStateTextKeepsItsOrder)
+TEST(BaseFigure, SettersChangeTheirOwnBitsStateTextKeepsItsOrderRotationsAbsoluteAndAboutWorldAxes)
 {
     BaseFigure f;
     f.set_zero();
-    EXPECT_EQ(f.state_to_string(), "ZERO");
+    EXPECT_TRUE(f.is_zero() && f.state_to_string() == "ZERO");
     f.set_valid(true);
     f.set_visible(true);
     f.set_has_GPU(true);
@@ -49,32 +32,24 @@ TEST(BaseFigure, SettersChangeTheirOwnBitsAndStateTextKeepsItsOrder)
     f.set_visible(false);
     f.set_clone(false);
     EXPECT_EQ(f.state_to_string(), "VALID | HAS_GPU | ROLL_OVER | ");
-    EXPECT_TRUE(f.is_valid() && !f.is_visible() && f.has_GPU() && f.is_rollover() && !f.is_clone() && !f.is_zero());
-}
-
-TEST(BaseFigure, AbsoluteRotationIsRxAfterRyAxisRotationTurnsInWorldCoordinates)
-{
+    // Absolute rotation is Rx after Ry; an axis rotation turns in world coordinates.
     test::LogCapture log;
-    BaseFigure f;
     f.matModel = glm::translate(glm::mat4(1.0f), glm::vec3(7.0f, 8.0f, 9.0f));
     f.set_rotation(30.0, 20.0);  // replaces the matrix: the translation is gone
     glm::mat4 const expected = glm::rotate(glm::mat4(1.0f), glm::radians(20.0f), glm::vec3(1, 0, 0)) *
                                glm::rotate(glm::mat4(1.0f), glm::radians(90.0f - 30.0f), glm::vec3(0, 1, 0));
     EXPECT_TRUE(test::near(f.matModel, expected, 1e-6f));
-
     // R x M, whatever the axis length: the translated origin is turned too.
     f.matModel = glm::translate(glm::mat4(1.0f), glm::vec3(1.0f, 0.0f, 0.0f));
+    glm::mat4 const turned = glm::rotate(glm::mat4(1.0f), glm::radians(90.0f), glm::vec3(0, 1, 0)) * f.matModel;
     f.set_rotation(90.0f, glm::vec3(0.0f, 3.0f, 0.0f));
-    glm::mat4 const turn = glm::rotate(glm::mat4(1.0f), glm::radians(90.0f), glm::vec3(0, 1, 0));
-    EXPECT_TRUE(test::near(f.matModel, turn * glm::translate(glm::mat4(1.0f), glm::vec3(1, 0, 0)), 1e-6f));
-
-    glm::mat4 const before = f.matModel;
-    f.set_rotation(45.0f, glm::vec3(0.0f));  // no direction: the matrix stays finite
-    EXPECT_EQ(f.matModel, before);
+    EXPECT_TRUE(test::near(f.matModel, turned, 1e-6f));
+    f.set_rotation(45.0f, glm::vec3(0.0f));  // no direction: the matrix stays as it was
+    EXPECT_TRUE(test::near(f.matModel, turned, 1e-6f));
     EXPECT_TRUE(log.contains("BaseFigure::set_rotation, axis has no direction"));
 }
 
-TEST(ObjectGraph, LookupsCreateOnceAndFailIntoTheSharedInvalidMesh)
+TEST(ObjectGraph, LookupsCreateOnceFailIntoTheSharedInvalidMeshTransformFollowsIdOrder)
 {
     test::LogCapture log;
     ObjectGraph graph;
@@ -88,9 +63,8 @@ TEST(ObjectGraph, LookupsCreateOnceAndFailIntoTheSharedInvalidMesh)
     GLMesh& child = graph.ensure_mesh(root, 3);
     EXPECT_TRUE(child.has_parent() && &graph.get_parent(child) == &root);
     // Id 0 warns (lookup) or fails (creation); unknown ids fail quietly.
-    EXPECT_EQ(&graph.get_parent(root), &ObjectGraph::meshObject_INVALID);
-    EXPECT_EQ(&graph.ensure_mesh(0), &ObjectGraph::meshObject_INVALID);
-    EXPECT_EQ(graph.size(), 3u);
+    GLMesh const* const invalid = &ObjectGraph::meshObject_INVALID;
+    EXPECT_TRUE(&graph.get_parent(root) == invalid && &graph.ensure_mesh(0) == invalid && graph.size() == 3u);
     EXPECT_EQ(log.texts(), (std::vector<std::string>{"ObjectGraph::get_root, graph is empty!",
                                                     "ObjectGraph::get_mesh, id == 0!",
                                                     "ObjectGraph::ensure_mesh, id == 0!"}));
@@ -99,16 +73,13 @@ TEST(ObjectGraph, LookupsCreateOnceAndFailIntoTheSharedInvalidMesh)
     bad.set_valid(true);
     bad.idParent = 7;
     EXPECT_EQ(graph.get_mesh(43).to_string(), "GLMeshid:0, idParent:0  VAO:0, VBO:0, EBO:0 {ZERO}");
-}
-
-TEST(ObjectGraph, TransformDerivesChildrenFromParentsInIdOrder)
-{
-    ObjectGraph graph;
+    // Transform derives children from their parents in id order.
+    ObjectGraph tree;
     glm::mat4 const rootMatrix = glm::rotate(glm::mat4(1.0f), 0.5f, glm::vec3(0.0f, 1.0f, 0.0f));
     glm::mat4 const offset = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 1.0f));
     glm::mat4 const own = glm::translate(glm::mat4(1.0f), glm::vec3(3.0f, 0.0f, 0.0f));
     auto const add = [&](unsigned int id, unsigned int parent, bool withFn) -> GLMesh& {
-        GLMesh& m = graph.ensure_mesh(id);
+        GLMesh& m = tree.ensure_mesh(id);
         m.idParent = parent;
         m.matModel = own;
         if (withFn) {
@@ -116,52 +87,27 @@ TEST(ObjectGraph, TransformDerivesChildrenFromParentsInIdOrder)
         }
         return m;
     };
-    graph.ensure_root().matModel = rootMatrix;
+    tree.ensure_root().matModel = rootMatrix;
     GLMesh& withoutFn = add(3, 1, false);
     GLMesh& orphan = add(5, 77, true);  // parent not in the graph: the identity
     GLMesh& early = add(6, 7, true);    // parent with a larger id: its matrix from before the pass
     GLMesh& late = add(7, 1, true);
-    graph.transform();
+    tree.transform();
     EXPECT_EQ(withoutFn.matModel, own);
     EXPECT_TRUE(test::near(orphan.matModel, offset, 1e-6f));
     EXPECT_TRUE(test::near(early.matModel, own * offset, 1e-6f));
     EXPECT_TRUE(test::near(late.matModel, rootMatrix * offset, 1e-6f));
-    graph.transform();
+    tree.transform();
     EXPECT_TRUE(test::near(early.matModel, rootMatrix * offset * offset, 1e-6f));
 }
 
-TEST(ObjectGraph, RenderDrawsValidVisibleUploadedNonClonesAndValidSubstitutes)
+TEST(GShader, WithoutAProgramOrANameUniformLookupsDoNotReachTheDriver)
 {
-    ObjectGraph graph;
-    graph.ensure_mesh(1);  // never uploaded
-    for (unsigned int id : {2u, 3u, 4u, 5u}) {
-        graph.ensure_mesh(id).set_has_GPU(true);
-    }
-    graph.get_mesh(3).set_visible(false);
-    graph.get_mesh(4).set_clone(true);
-    graph.get_mesh(5).set_valid(false);
-    EXPECT_EQ(drawn_by_render(graph), 1u);
-
-    GLMesh& city = graph.get_mesh(2);
-    city.set_rollover(true);
-    city.idRollOver = 9;  // missing
-    EXPECT_EQ(drawn_by_render(graph), 0u);
-    GLMesh& highlight = graph.ensure_mesh(9);
-    highlight.set_clone(true);  // not uploaded yet
-    EXPECT_EQ(drawn_by_render(graph), 0u);
-    highlight.set_has_GPU(true);
-    EXPECT_EQ(drawn_by_render(graph), 1u);
-    city.idRollOver = 0;  // rolled over without a substitute: drawn as itself
-    EXPECT_EQ(drawn_by_render(graph), 1u);
-
-    graph.get_mesh(4).set_rollover(true);
-    graph.clear_roll_over();
-    EXPECT_FALSE(city.is_rollover() || graph.get_mesh(4).is_rollover());
-
-    // Without a program or a name, uniform lookups do not reach the driver.
-    gen::qt::gl::GL_FUNCTIONS table;
+    test::LogCapture log(gen::log::LEVEL_DEBUG);
+    gen::qt::gl::GL_FUNCTIONS table;  // unresolved: a GL call through it would crash the test
     GShader shader(table);
     shader.set_vec4("v4", glm::vec4(1.0f));
+    EXPECT_EQ(log.count("GShader::get_uniform_location, !programId"), 1u);
     shader.programId = 7;
     EXPECT_EQ(shader.get_uniform_location(QString()), -1);
 }

@@ -10,9 +10,8 @@
 
 #include "support/LogCapture.h"
 #include "support/TempStore.h"
+#include "support/WaitFor.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -82,11 +81,10 @@ inline gen::qt::gl::GLMesh& add_sphere(SceneWindow& w, unsigned int id, float ra
     return m;
 }
 
-inline bool same_colour(QColor const& actual, QColor const& expected, int tolerance = 3)
+inline bool same_colour(QColor const& a, QColor const& b, int tolerance = 3)
 {
-    return std::abs(actual.red() - expected.red()) <= tolerance &&
-           std::abs(actual.green() - expected.green()) <= tolerance &&
-           std::abs(actual.blue() - expected.blue()) <= tolerance;
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 // Private settings, a debug log capture and one window, shown (within 10 s)
@@ -99,12 +97,7 @@ protected:
         window->fnBuildScene = std::move(build);
         window->resize(size);
         window->show();
-        QElapsedTimer timer;
-        timer.start();
-        while (!window->isValid() && timer.elapsed() < 10000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        EXPECT_TRUE(window->isValid() && window->checkPassed);
+        EXPECT_TRUE(wait_for([this] { return window->isValid(); }) && window->checkPassed);
         window->makeCurrent();
         return *window;
     }
