@@ -1,12 +1,10 @@
 #include "qt/WindowDriver.h"
-
 #include "support/Fatal.h"
 
 #include <gen/qt/EventFilter.h>
 #include <gen/qt/GApp.h>
-
-#include <QPointingDevice>
-#include <QTouchEvent>
+#include <gen/qt/WindowClazz.h>
+#include <gen/qt/dialogs/GDialogOption.h>
 
 using gen::qt::GApp;
 using gen::qt::GMainWindow;
@@ -86,13 +84,10 @@ TEST_F(GAppTest, APinchReachesTheZoomListenerAsADistanceRatioAndACtrlAltWheelOut
         QApplication::sendEvent(win->windowHandle(), &ev);
     }
     ASSERT_FALSE(zooms->empty());
-    for (float z : *zooms) {  // the same step seen again changes nothing
-        EXPECT_NEAR(z, 1.04f, 1e-4);
-    }
+    EXPECT_THAT(*zooms, testing::Each(testing::FloatNear(1.04f, 1e-4)));  // the same step seen again changes nothing
     gApp->reset_touch_automat();
     gen::qt::EventFilter* filter = gApp->get_event_filter();
     EXPECT_EQ(filter->automat.state, gen::qt::event::GTouchAutomat::IDLE);
-
     win.reset();  // no main window is active
     QWidget plain;
     plain.show();
@@ -101,7 +96,28 @@ TEST_F(GAppTest, APinchReachesTheZoomListenerAsADistanceRatioAndACtrlAltWheelOut
     EXPECT_FALSE(filter->eventFilter(&plain, &wheel));
 }
 
-TEST(GAppDeathTest, ANullWindowEndsTheProgramNamingIt)
+TEST(WindowClazzTest, NumbersPerClassStartAtZeroAndFreedOnesAreReusedLowestFirst)
+{
+    using A = gen::qt::WindowClazz<"CTagA">;
+    std::map<int, std::unique_ptr<A>> live;
+    // '+': a new tag, expected to get `id`; '-': tag `id` goes.
+    for (auto [op, id] : {std::pair{'+', 0}, {'+', 1}, {'+', 2}, {'-', 2}, {'-', 0}, {'+', 0}, {'+', 2}, {'+', 3}}) {
+        SCOPED_TRACE(testing::Message() << op << id);
+        if (op == '-') {
+            live.erase(id);
+        } else {
+            auto tag = std::make_unique<A>();
+            EXPECT_EQ(tag->get_id(), id);
+            live[tag->get_id()] = std::move(tag);
+        }
+    }
+    EXPECT_EQ(live.at(3)->get_complete_name(), "CTagA_3");
+    EXPECT_EQ(gen::qt::WindowClazz<"CTagB">().get_complete_name(), "CTagB_0");  // its own numbers
+}
+
+TEST(GAppDeathTest, ANullWindowOrDialogOwnerEndsTheProgramNamingIt)
 {
     EXPECT_FATAL_EXIT(gApp->add_window(nullptr), "nullptr:win == NULL\nsrc/gen/qt/GApp.cpp\nLINE:");
+    EXPECT_FATAL_EXIT(gen::qt::GDialogOption dialog(nullptr),
+                      "nullptr:parent == NULL\nsrc/gen/qt/dialogs/GDialogOption.cpp\nLINE:");
 }

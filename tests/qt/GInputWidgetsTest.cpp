@@ -15,17 +15,13 @@
 #include "qt/Contrast.h"
 #include "support/LogCapture.h"
 
-#include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStandardItem>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 
 using gen::qt::GButton;
 
@@ -46,15 +42,12 @@ TEST(GLineEditTest, TypedKeysPassTheFilterAndParsedNumbersFallBackOnJunk)
     EXPECT_TRUE(log.contains("KeyPress: key=52 mods=, string:4") && log.contains("KeyRelease: key=50 "));
     EXPECT_FALSE(log.contains("key=16777248"));
     EXPECT_EQ(edit.get_parsed_long(-1), 42);
-    // The fallback is 5: decimal only, the full range.
-    for (auto [text, expected] : {std::pair{"0x10", 5LL}, {"-9223372036854775808", LLONG_MIN}}) {
+    // Decimal only, the full range; a point, never a comma; nothing infinite or nan.
+    std::tuple<char const*, long long, double> const rows[] = {{"0x10", 5, 4}, {" 2.5 ", 5, 2.5}, {"2,5", 5, 4},
+        {"-9223372036854775808", LLONG_MIN, -9223372036854775808.0}, {"nan", 5, 4}, {"1e999", 5, 4}};
+    for (auto const& [text, asLong, asDouble] : rows) {
         edit.setText(text);
-        EXPECT_EQ(edit.get_parsed_long(5), expected) << text;
-    }
-    // The fallback is 4: a point, never a comma; nothing infinite or nan.
-    for (auto [text, expected] : {std::pair{" 2.5 ", 2.5}, {"2,5", 4.0}, {"nan", 4.0}, {"1e999", 4.0}}) {
-        edit.setText(text);
-        EXPECT_DOUBLE_EQ(edit.get_parsed_double(4.0), expected) << text;
+        EXPECT_TRUE(edit.get_parsed_long(5) == asLong && edit.get_parsed_double(4) == asDouble) << text;
     }
 }
 

@@ -5,8 +5,6 @@
 #include <QUrl>
 #include <QWheelEvent>
 
-#include <functional>
-
 using gen::qt::GSettings;
 using gen::qt::LayoutEvent;
 using gen::qt::themes::THEME_DARK;
@@ -79,9 +77,7 @@ TEST_F(GMainWindowTest, LogPanelIsFoundHiddenShownByCtrlLListsDroppedFilesForIts
     QList<gen::qt::GButton*> const buttons = test::tool_buttons(*win).mid(1);  // clear, copy, debug line
     auto expect_logging = [&](bool on) {
         EXPECT_EQ(win->log_view()->isVisible(), on);
-        for (gen::qt::GButton* button : buttons) {
-            EXPECT_EQ(button->isVisible(), on) << button->toolTip().toStdString();
-        }
+        EXPECT_THAT(buttons, testing::Each(testing::Property(&QWidget::isVisible, on)));
     };
     expect_logging(false);  // a first window keeps its log panel hidden
     EXPECT_LT(win->get_children(true).size(), win->get_children(false).size());
@@ -89,8 +85,7 @@ TEST_F(GMainWindowTest, LogPanelIsFoundHiddenShownByCtrlLListsDroppedFilesForIts
     EXPECT_EQ(win->find_widget<QSlider>("main"), nullptr);                     // "main" is the main panel
     win->btnPlanet->setObjectName("twin");
     win->btnHello->setObjectName("twin");
-    EXPECT_NE(win->find_widget<QWidget>("twin"), nullptr);
-    EXPECT_TRUE(log.contains("but we have 2 hits"));
+    EXPECT_TRUE(win->find_widget<QWidget>("twin") != nullptr && log.contains("but we have 2 hits"));
     for (bool on : {true, false, true}) {
         QTest::keyClick(win.get(), Qt::Key_L, Qt::ControlModifier);
         expect_logging(on);
@@ -124,19 +119,19 @@ TEST_F(GMainWindowTest, LogPanelIsFoundHiddenShownByCtrlLListsDroppedFilesForIts
 TEST_F(GMainWindowTest, EachStandardHotKeyReachesItsHandler)
 {
     auto win = test::open_window();
-    std::pair<QKeySequence, std::function<bool()>> const rows[] = {
-        {QKeySequence::HelpContents, [this]() { return log.contains("GMainWindow::on_help"); }},
-        {QKeySequence::New, [this]() { return log.contains("GMainWindow::on_new_window - overwrite me"); }},
-        {QKeySequence::Open, [this]() { return log.contains("GMainWindow::on_open"); }},
-        {QKeySequence::SelectAll, [this]() { return log.contains("GMainWindow::on_select_all"); }},
-        {QKeySequence::FullScreen, [&win]() { return win->isFullScreen(); }},
-        {QKeySequence::Close, [&win]() { return !win->isVisible(); }},
+    auto press = [&win](QKeySequence::StandardKey keys) {
+        QTest::keySequence(win.get(), QKeySequence(QKeySequence(keys)[0]));  // the platform's first binding
     };
-    for (auto const& [keys, done] : rows) {
-        SCOPED_TRACE(keys.toString().toStdString());
-        QTest::keySequence(win.get(), QKeySequence(keys[0]));  // the platform's first binding
-        EXPECT_TRUE(done());
+    for (auto [keys, handler] : {std::pair{QKeySequence::HelpContents, "on_help"}, {QKeySequence::Open, "on_open"},
+                                 {QKeySequence::New, "on_new_window - overwrite me"},
+                                 {QKeySequence::SelectAll, "on_select_all"}}) {
+        press(keys);
+        EXPECT_TRUE(log.contains(std::string("GMainWindow::") + handler)) << handler;
     }
+    press(QKeySequence::FullScreen);
+    EXPECT_TRUE(win->isFullScreen());
+    press(QKeySequence::Close);
+    EXPECT_FALSE(win->isVisible());
 }
 
 TEST_F(GMainWindowTest, TwoWindowsKeepTheirOwnThemeIconsFontAndLoggingAlsoInAFreshProcess)

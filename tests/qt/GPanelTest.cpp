@@ -4,16 +4,15 @@
 #include <gen/qt/GLabel.h>
 #include <gen/qt/GPanel.h>
 #include <gen/qt/GSplitter.h>
+#include <gen/qt/world_lang.h>
 
 #include "support/Fatal.h"
 #include "support/LogCapture.h"
 
+#include <QBoxLayout>
 #include <QFormLayout>
-#include <QHBoxLayout>
+#include <QRegularExpression>
 #include <QStackedLayout>
-#include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 using gen::qt::GPanel;
 
@@ -82,6 +81,25 @@ TEST(GPanelTest, CreateHelpersBuildWidgetsThatANewLayoutKeepsInOrder)
     EXPECT_TRUE(after == before && before.size() == 11u && is<QVBoxLayout>(panel.layout()));
 }
 
+// The languages the helper offers come from this table.
+TEST(WorldLang, EveryTwoLetterCodeOnceAndTheTwentyInDisplayOrder)
+{
+    auto const& all = gen::qt::get_map_world_lang();
+    EXPECT_EQ(all.size(), 185u);  // a repeated code in the source table would silently drop an entry
+    QRegularExpression const twoLetters("^[a-z]{2}$");
+    for (auto const& [key, name] : all) {
+        EXPECT_TRUE(twoLetters.match(key).hasMatch() && !name.isEmpty()) << key.toStdString();
+    }
+    EXPECT_EQ(all.at("nb"), QString::fromUtf8("Norwegian Bokm\xc3\xa5l"));
+    QStringList codes;
+    for (auto const& [code, name] : gen::qt::create_vector_world_lang_20()) {
+        codes << code;
+        EXPECT_TRUE(all.at(code) == name && gen::qt::get_map_world_lang_20().at(code) == name) << code.toStdString();
+    }
+    EXPECT_EQ(codes.join(' '), "en de zh es hi ar bn pt ru ja fr ms id it ko tr vi pa ur te");
+    EXPECT_EQ(gen::qt::get_map_world_lang_20().size(), 20u);
+}
+
 // Nested layouters, also inside a splitter, get the pass before the panel's
 // own listener.
 TEST(GPanelTest, LayoutPassReachesNestedLayoutersBeforeTheListener)
@@ -110,19 +128,13 @@ TEST(GFlowLayoutTest, ItemsWrapOnlyWhenTheyPassTheRightEdge)
 {
     QWidget parent;
     auto* flow = new gen::GFlowLayout(&parent, 10, 5, 4);
-    QLabel* boxes[3];
-    for (QLabel*& box : boxes) {
-        box = new QLabel;
+    QLabel* boxes[] = {new QLabel, new QLabel, new QLabel};
+    for (QLabel* box : boxes) {
         box->setFixedSize(80, 30);
         flow->addWidget(box);
     }
-    struct Row {
-        char const* name;
-        int width, firstHeight;
-        bool hideSecond;
-        QPoint first, second, third;
-        int height;  // heightForWidth
-    };
+    // The panel's width, the first box's height, whether the second is hidden: where the boxes go, heightForWidth.
+    struct Row { char const* name; int width, firstHeight; bool hideSecond; QPoint first, second, third; int height; };
     Row const rows[] = {
         // 10 + 80 + 5 + 80 + 5 + 80 + 10: the last box fits exactly and stays.
         {"fits exactly", 270, 30, false, {10, 10}, {95, 10}, {180, 10}, 50},

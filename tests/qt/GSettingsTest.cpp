@@ -1,18 +1,12 @@
 #include <gen/qt/GSettings.h>
 
 #include "support/LogCapture.h"
-#include "support/SampleGLNodes.h"
+#include "support/Rows.h"
+#include "support/SampleNodes.h"
 #include "support/TempStore.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-
-#include <memory>
-#include <tuple>
 
 using gen::qt::GSettings;
 using gen::store::GNode;
@@ -46,6 +40,8 @@ protected:
 
     test::TempStore store;
     int copies = 0;
+    GNode const sample = test::samples().node();
+    GNode const window = test::samples().window();
 };
 
 }  // namespace
@@ -60,18 +56,15 @@ TEST_F(GSettingsTest, AbsentOrDamagedNodesAreEmptyAndSettersReachTheFileUnderFix
     settings.setValue("GApplication/app", "AAAAAAAAAAAA");
     EXPECT_TRUE(settings.get_app_node().equals(GNode{}));
     EXPECT_TRUE(log.contains("from_qstring, wrong magic:0")) << testing::PrintToString(log.texts());
-
     settings.set_theme(3);
     settings.set_log_level(4);
     settings.set_config_version(20028);
-    ASSERT_TRUE(settings.set_app_node(test::make_sample_node()));
-    ASSERT_TRUE(settings.set_window_node(test::window_node(), "CWinPlanets_0"));
-
+    ASSERT_TRUE(settings.set_app_node(sample) && settings.set_window_node(window, "CWinPlanets_0"));
     // The node setters wrote everything pending, under the stored keys.
     std::unique_ptr<GSettings> disk = read_back(settings);
     QString const expected[][2] = {{"ui/theme", "3"}, {"log/level", "4"}, {"config/version", "20028"},
-                                   {"GApplication/app", test::make_sample_node().to_base_64_string()},
-                                   {"Window/CWinPlanets_0", test::window_node().to_base_64_string()}};
+                                   {"GApplication/app", sample.to_base_64_string()},
+                                   {"Window/CWinPlanets_0", window.to_base_64_string()}};
     for (auto const& [key, text] : expected) {
         EXPECT_EQ(disk->value(key).toString(), text) << key.toStdString();
     }
@@ -82,32 +75,26 @@ TEST_F(GSettingsTest, TypedAndOwnedReadsGoThroughTheStoredTextOrFallBack)
     QObject pan;
     pan.setObjectName("pan1");
     GSettings settings;
-    QVariant const stored[][2] = {{"n", 42}, {"neg", -3}, {"real", 2.5}, {"word", "abc"}};
-    for (auto const& [key, value] : stored) {
-        settings.set(key.toString(), value);
+    for (auto const& [key, value] : {std::pair<char const*, QVariant>{"n", 42}, {"neg", -3}, {"real", 2.5},
+                                    {"word", "abc"}}) {
+        settings.set(key, value);
     }
     settings.set("k", 7, &pan);
     settings.set("c", Qt::red, &pan);
     settings.set_rect("rect", QRect(-1, 2, 30, 40));
     settings.set_point("point", QPoint(-5, 6));
     settings.set_size("size", QSize(640, 480));
-
-    // Same answers before the write and after a restart.
+    // Same answers before the write and after a restart; absent or not
+    // convertible gives the fallback, never a wrapped or cut value.
     auto check = [&pan](GSettings const& s) {
-        EXPECT_EQ(s.get_uint("n", 1), 42u);
-        EXPECT_EQ(s.get<QString>("n", "x"), "42");
-        EXPECT_EQ(s.get_double("real", 0), 2.5);
-        EXPECT_EQ(s.get_rect("rect", {}), QRect(-1, 2, 30, 40));
-        EXPECT_EQ(s.get_point("point", {}), QPoint(-5, 6));
-        EXPECT_EQ(s.get_size("size", {}), QSize(640, 480));
-        EXPECT_EQ(s.get_int("k", -1, &pan), 7);
-        EXPECT_EQ(s.get_color("c", Qt::black, &pan), QColor(Qt::red));
-        // Absent or not convertible: the fallback, never a wrapped or cut value.
-        EXPECT_EQ(s.get_int("k", -1), -1);
-        EXPECT_EQ(s.get_float("word", 1.5f), 1.5f);
-        EXPECT_EQ(s.get_uint("neg", 5), 5u);
-        EXPECT_EQ(s.get<QString>("rect", "fb"), "fb");
-        EXPECT_EQ(s.get_int("rect", 5), 5);  // not even text
+        test::expect_rows<QVariant>({
+            {s.get_uint("n", 1), 42u}, {s.get<QString>("n", "x"), "42"}, {s.get_double("real", 0), 2.5},
+            {s.get_rect("rect", {}), QRect(-1, 2, 30, 40)}, {s.get_point("point", {}), QPoint(-5, 6)},
+            {s.get_size("size", {}), QSize(640, 480)}, {s.get_int("k", -1, &pan), 7},
+            {s.get_color("c", Qt::black, &pan), QColor(Qt::red)}, {s.get_int("k", -1), -1},
+            {s.get_float("word", 1.5f), 1.5f}, {s.get_uint("neg", 5), 5u}, {s.get<QString>("rect", "fb"), "fb"},
+            {s.get_int("rect", 5), 5},  // not even text
+        });
     };
     check(settings);
     ASSERT_TRUE(settings.flush());
@@ -131,8 +118,8 @@ TEST_F(GSettingsTest, OlderStoreIsAnnouncedClearedAndStampedAtOnce)
         ASSERT_TRUE(settings.flush());
         testing::internal::CaptureStdout();
         EXPECT_EQ(settings.check_update_config(expected, clear), older);
-        unsigned int const found = stored != 0 ? stored : 99;
-        std::string const announced = "GSettings::check_update_config, current version:" + std::to_string(found) +
+        std::string const announced = "GSettings::check_update_config, current version:" +
+                                      std::to_string(stored != 0 ? stored : 99) +
                                       ", version expected:" + std::to_string(expected) + "\n";
         EXPECT_EQ(testing::internal::GetCapturedStdout(), older ? announced : "");
         EXPECT_EQ(settings.get_version_minimum(), expected);
@@ -156,12 +143,11 @@ TEST_F(GSettingsTest, UnreadableStoreIsLeftAsItIsAndAFailedWriteIsReported)
     EXPECT_EQ(log.count("GSettings::check_update_config, store not readable, left as it is"), 1u);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), damaged);
-
     // A regular file where a folder is needed defeats even root.
     test::TempSettings::set_location(file.fileName() + "/config");
     log.clear();
     GSettings settings;
-    EXPECT_FALSE(settings.set_app_node(test::make_sample_node()));
+    EXPECT_FALSE(settings.set_app_node(sample));
     std::string const path = settings.fileName().toStdString();
     EXPECT_EQ(log.texts(), std::vector<std::string>{"GSettings::flush, write failed, status:1, file:" + path});
 }
@@ -169,14 +155,12 @@ TEST_F(GSettingsTest, UnreadableStoreIsLeftAsItIsAndAFailedWriteIsReported)
 TEST_F(GSettingsTest, NodesSurviveTheRoundTripThroughAnotherProcess)
 {
     GSettings here;
-    ASSERT_TRUE(here.set_app_node(test::make_sample_node()));
-    ASSERT_TRUE(here.set_window_node(test::make_sample_node(), "CWinPlanets_0"));
+    ASSERT_TRUE(here.set_app_node(sample) && here.set_window_node(sample, "CWinPlanets_0"));
     EXPECT_EQ(run_peer("check"), "");
-
     ASSERT_TRUE(QFile::remove(here.fileName()));
     ASSERT_EQ(run_peer("write"), "");
     std::unique_ptr<GSettings> disk = read_back(here);
     for (GNode const& node : {disk->get_app_node(), disk->get_window_node("CWinPlanets_0")}) {
-        EXPECT_TRUE(node.equals(test::make_sample_node())) << testing::PrintToString(test::sample_mismatches(node));
+        EXPECT_TRUE(node.equals(sample)) << node.to_string().toStdString();
     }
 }

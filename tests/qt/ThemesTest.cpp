@@ -1,7 +1,6 @@
 // Themes, the style sheets that follow them and the GUI helpers.
 #include <gen/qt/GButton.h>
 #include <gen/qt/GLogView.h>
-#include <gen/qt/GPanel.h>
 #include <gen/qt/GPanelLogView.h>
 #include <gen/qt/GStyles.h>
 #include <gen/qt/guitools/GGui.h>
@@ -21,9 +20,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <cstddef>
-#include <memory>
 
 namespace gq = gen::qt;
 namespace themes = gen::qt::themes;
@@ -126,10 +122,7 @@ TEST(GStylesTest, SliderHandleStandsOutInEveryTheme)
 // A button whose class name carries a namespace, as moc names a Q_OBJECT
 // class in gen::qt. With no moc here the meta-object is built by hand: the
 // name and nothing beyond QPushButton's (revision 10).
-struct ClassName {
-    uint offsetsAndSizes[2];
-    char text[19];
-};
+struct ClassName { uint offsetsAndSizes[2]; char text[19]; };
 constexpr ClassName kPadName{{offsetof(ClassName, text), 18}, "gen::qt::PadButton"};
 constexpr uint kPadData[15] = {10};
 
@@ -142,19 +135,30 @@ public:
                                           nullptr}};
 };
 
-// One row per helper, null arguments included. Only push buttons and combo
-// boxes have a content padding to read, the combo box's arrow on the right.
+// Null arguments included. Only push buttons and combo boxes have a content
+// padding to read, the combo box's arrow on the right.
 TEST(GGuiTest, HelpersAnswerAndTolerateNullArgumentsAndReadDroppedFiles)
 {
     test::LogCapture log;
     QObject obj;
     gq::set_id(&obj, "btnGo");
     gq::set_id(nullptr, "x");
+    EXPECT_TRUE(gq::has_id(&obj) && gq::has_property(&obj, "id") && gq::get_id(&obj) == "btnGo"
+                && gq::is_id(&obj, "btnGo") && !gq::is_id(&obj, "btngo") && !gq::is_id(&obj, ""));
     QLabel label;
+    EXPECT_TRUE(!gq::has_id(&label) && !gq::is_id(&label, "") && gq::get_id(nullptr).isEmpty()
+                && !gq::is_id(nullptr, "x") && !gq::has_id(nullptr));
+    EXPECT_TRUE(gq::get_qtype_name(&label) == "QLabel" && gq::get_qtype_name(nullptr) == "nullptr");
     gq::set_background(&label, QColor("#192819"));
+    EXPECT_TRUE(label.autoFillBackground() && label.palette().color(QPalette::Window) == QColor("#192819"));
     PadButton button("go");
     gq::set_icon(&button, ":/wb/icons/copy.svg");
     gq::set_icon<QPushButton>(nullptr, ":/wb/icons/copy.svg");
+    EXPECT_TRUE(!button.icon().isNull() && gq::has_icon_res(&button) && !gq::has_icon_res(&obj)
+                && button.property("sIcon").toString() == ":/wb/icons/copy.svg");
+    EXPECT_TRUE(gq::does_res_exist(":/wb/icons/dark/wheel.svg") && !log.contains("does not exist"));
+    EXPECT_TRUE(!gq::does_res_exist(":/wb/icons/blue/wheel.svg") && !gq::does_res_exist("")
+                && log.contains("resource does not exist: :/wb/icons/blue/wheel.svg"));
     QSlider slider(Qt::Horizontal);
     std::vector<int> hooked;
     gq::event::val_changed(&slider, [&](int v) { hooked.push_back(v); });
@@ -163,45 +167,27 @@ TEST(GGuiTest, HelpersAnswerAndTolerateNullArgumentsAndReadDroppedFiles)
     QTest::keyClick(&slider, Qt::Key_End);
     button.show();
     QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(hooked, (std::vector<int>{99, 0}));
     gq::toggle_full_screen(nullptr);  // no active window: nothing to toggle
     gq::toggle_full_screen(&label);
-    bool const fullScreen = gq::is_fullscreen(&label);
+    EXPECT_TRUE(gq::is_fullscreen(&label));
     gq::toggle_full_screen(&label);
+    EXPECT_FALSE(gq::is_fullscreen(&label) || gq::is_fullscreen(nullptr));
+    EXPECT_TRUE(gq::dp_to_px(10) == static_cast<int>(10 * qApp->devicePixelRatio()) && gq::is_pc_desktop()
+                && !gq::is_mobile_device() && gq::get_theme() == gq::themes::get_theme()
+                && QSize(gq::get_max_screen_width(), gq::get_max_screen_height())
+                       == QGuiApplication::primaryScreen()->geometry().size());
     gq::GPadding{1, 2, 3, 4}.set_padding(&button);
     gq::GPadding{}.set_padding(nullptr);
+    EXPECT_TRUE(button.styleSheet().startsWith("gen--qt--PadButton { padding-left: 1px; padding-right: 2px;"));
     button.resize(120, 40);
     QComboBox combo;
     combo.resize(120, 30);
     gq::GPadding const read = gq::GPadding::from_QWidget(&button);
     gq::GPadding const comboPad = gq::GPadding::from_QWidget(&combo);
-    std::pair<char const*, bool> const rows[] = {
-        {"no id", !gq::has_id(&label) && !gq::is_id(&label, "")},
-        {"id set", gq::has_id(&obj) && gq::has_property(&obj, "id") && gq::get_id(&obj) == "btnGo"},
-        {"id compared exactly", gq::is_id(&obj, "btnGo") && !gq::is_id(&obj, "btngo") && !gq::is_id(&obj, "")},
-        {"null object", gq::get_id(nullptr).isEmpty() && !gq::is_id(nullptr, "x") && !gq::has_id(nullptr)},
-        {"type names", gq::get_qtype_name(&label) == "QLabel" && gq::get_qtype_name(nullptr) == "nullptr"},
-        {"icon and its path", !button.icon().isNull() && gq::has_icon_res(&button) && !gq::has_icon_res(&obj)
-                                  && button.property("sIcon").toString() == ":/wb/icons/copy.svg"},
-        {"resource found", gq::does_res_exist(":/wb/icons/dark/wheel.svg") && !log.contains("does not exist")},
-        {"resource missing, logged", !gq::does_res_exist(":/wb/icons/blue/wheel.svg") && !gq::does_res_exist("")
-                                         && log.contains("resource does not exist: :/wb/icons/blue/wheel.svg")},
-        {"event hooks", hooked == std::vector<int>{99, 0}},
-        {"full screen and back", fullScreen && !gq::is_fullscreen(&label) && !gq::is_fullscreen(nullptr)},
-        {"pixels", gq::dp_to_px(10) == static_cast<int>(10 * qApp->devicePixelRatio())},
-        {"theme", gq::get_theme() == gq::themes::get_theme()},
-        {"screen", QSize(gq::get_max_screen_width(), gq::get_max_screen_height())
-                       == QGuiApplication::primaryScreen()->geometry().size()},
-        {"device", gq::is_pc_desktop() && !gq::is_mobile_device()},
-        {"background", label.autoFillBackground() && label.palette().color(QPalette::Window) == QColor("#192819")},
-        {"padding sheet",
-         button.styleSheet().startsWith("gen--qt--PadButton { padding-left: 1px; padding-right: 2px;")},
-        {"padding read", read.left >= 0 && read.left + read.right < 120 && comboPad.right > comboPad.left},
-        {"no padding to read", (gq::GPadding::from_QWidget(&label).to_string()
-                                + gq::GPadding::from_QWidget(nullptr).to_string()) == "0,0,0,00,0,0,0"},
-    };
-    for (auto const& [name, holds] : rows) {
-        EXPECT_TRUE(holds) << name;
-    }
+    EXPECT_TRUE(read.left >= 0 && read.left + read.right < 120 && comboPad.right > comboPad.left);
+    EXPECT_EQ(gq::GPadding::from_QWidget(&label).to_string() + gq::GPadding::from_QWidget(nullptr).to_string(),
+              "0,0,0,00,0,0,0");
     gq::copy_to_clipboard("Grüße");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Grüße"));
     // A dropped file is read and its size grouped.

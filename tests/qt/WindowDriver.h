@@ -3,24 +3,22 @@
 // the log panel and restarts the program on the same store in a peer process.
 
 #include "qt/TestWindow.h"
-
 #include "support/LogCapture.h"
 #include "support/TempStore.h"
 
 #include <gen/log/pp.h>
 #include <gen/qt/themes.h>
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace test {
 
@@ -58,8 +56,22 @@ inline QMenu* open_options_menu(TestWindow& win)
     return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
-// Chooses `entry` in the options menu, or in its sub-menu `sub`.
-bool choose_option(TestWindow& win, QString const& entry, QString const& sub = QString());
+// Chooses `entry` in the options menu, or in its sub-menu `sub`: a click on
+// the sub-menu's entry opens it, then the entry is clicked there.
+inline bool choose_option(TestWindow& win, QString const& entry, QString const& sub = QString())
+{
+    QMenu* menu = open_options_menu(win);
+    for (QString const& text : sub.isEmpty() ? QStringList{entry} : QStringList{sub, entry}) {
+        QList<QAction*> const actions = menu != nullptr ? menu->actions() : QList<QAction*>();
+        auto const found = std::ranges::find_if(actions, [&text](QAction* a) { return a->text() == text; });
+        if (found == actions.end() || !QTest::qWaitFor([menu]() { return menu->isVisible(); }, 1000)) {
+            return false;
+        }
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*found).center());
+        menu = (*found)->menu();
+    }
+    return true;
+}
 
 inline QStringList log_lines(TestWindow const& win)
 {
@@ -68,8 +80,29 @@ inline QStringList log_lines(TestWindow const& win)
 }
 
 // Starts a fresh peer process on the store in `folder` with one window per
-// entry of `want` and checks the items each window restored.
+// entry of `want` and checks the items each window restored, read from its
+// "@key=value ..." line (the peer's log lines are skipped).
 using PeerWindow = std::map<std::string, std::string>;
-void expect_peer_restores(QString const& folder, std::vector<PeerWindow> const& want);
+inline void expect_peer_restores(QString const& folder, std::vector<PeerWindow> const& want)
+{
+    QProcess peer;
+    peer.start(QStringLiteral(SKYVALE_WINDOW_PEER), {folder, QString::number(want.size())});
+    ASSERT_TRUE(peer.waitForFinished(60000)) << peer.errorString().toStdString();
+    QString const out = QString::fromLocal8Bit(peer.readAllStandardOutput() + peer.readAllStandardError());
+    ASSERT_EQ(peer.exitCode(), 0) << out.toStdString();
+    std::vector<PeerWindow> got;
+    for (QString const& line : out.split(QChar('\n'))) {
+        if (line.startsWith(QChar('@')) && got.size() < want.size()) {
+            PeerWindow& win = got.emplace_back();
+            for (QString const& item : line.mid(1).split(QChar(' '))) {
+                std::string const key = item.section(QChar('='), 0, 0).toStdString();
+                if (want[got.size() - 1].count(key) != 0) {  // only what the test asks about
+                    win[key] = item.section(QChar('='), 1).toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(got, want) << out.toStdString();
+}
 
 }  // namespace test

@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <glm/mat4x4.hpp>
-#include <glm/vec2.hpp>
-#include <glm/vec3.hpp>
-#include <glm/vec4.hpp>
+#include <glm/glm.hpp>
 
 #include <cmath>
 
@@ -19,23 +16,19 @@ template <glm::length_t N>
 {
     for (glm::length_t i = 0; i < N; ++i) {
         if (!(std::fabs(actual[i] - expected[i]) <= tolerance)) {
-            return ::testing::AssertionFailure() << "component " << i << ": " << actual[i]
-                                                 << " vs expected " << expected[i];
+            return ::testing::AssertionFailure() << "component " << i << ": " << actual[i] << " vs expected "
+                                                 << expected[i];
         }
     }
     return ::testing::AssertionSuccess();
 }
 
-// Elements named [column][row], as glm indexes them.
-inline ::testing::AssertionResult near(glm::mat4 const& actual, glm::mat4 const& expected,
-                                       float tolerance)
+// Columns as glm indexes them.
+inline ::testing::AssertionResult near(glm::mat4 const& actual, glm::mat4 const& expected, float tolerance)
 {
     for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            if (!(std::fabs(actual[c][r] - expected[c][r]) <= tolerance)) {
-                return ::testing::AssertionFailure() << "[" << c << "][" << r << "]: " << actual[c][r]
-                                                     << " vs expected " << expected[c][r];
-            }
+        if (::testing::AssertionResult column = near(actual[c], expected[c], tolerance); !column) {
+            return column << " in column " << c;
         }
     }
     return ::testing::AssertionSuccess();

@@ -1,7 +1,7 @@
 #pragma once
 // Everything a test needs to check what was logged, in one object: sets the
-// log level for its lifetime (restored afterwards) and records every line
-// delivered meanwhile.
+// log level for its lifetime and records every line delivered meanwhile. The
+// level is set before the sink registers and restored after it is gone.
 //
 //     test::LogCapture log(gen::log::LEVEL_ERROR);
 //     call();
@@ -11,28 +11,9 @@
 
 namespace test {
 
-class LogCapture {
+class LogCapture : private LogLevelGuard, public RecordingSink {
 public:
-    explicit LogCapture(int level = gen::log::LEVEL_TRACE) : guard(level) {}
-
-    std::vector<LoggedLine> lines() const { return sink.lines(); }
-    std::vector<std::string> texts() const { return sink.texts(); }
-    bool contains(std::string const& part) const { return sink.contains(part); }
-    // Number of recorded lines containing `part`.
-    std::size_t count(std::string const& part) const
-    {
-        std::size_t n = 0;
-        for (auto const& text : sink.texts()) {
-            n += text.find(part) != std::string::npos ? 1 : 0;
-        }
-        return n;
-    }
-    void clear() { sink.clear(); }
-
-private:
-    // The guard is set before the sink registers and restored after it is gone.
-    LogLevelGuard guard;
-    RecordingSink sink;
+    explicit LogCapture(int level = gen::log::LEVEL_TRACE) : LogLevelGuard(level) {}
 };
 
 }  // namespace test

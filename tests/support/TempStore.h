@@ -1,10 +1,8 @@
 #pragma once
-// The program's settings store on a private folder: a fresh store object
-// before a test and a fresh one after it, so no test sees another's cached
-// nodes or the user's own settings. Header-only because the support library
-// sits below the widget layer; tests that use it link gen::qt.
-// Declare it before members that write settings when destroyed (windows), so
-// they are gone before the store is reset.
+// The program's settings store on a private folder, with a fresh store object
+// before and after a test, so no test sees another's cached nodes or the
+// user's own settings. Users link gen::qt. Declare it before members that
+// write settings when destroyed (windows), so they are gone first.
 
 #include "support/TempSettings.h"
 
@@ -16,8 +14,6 @@ class TempStore {
 public:
     TempStore() { gen::qt::GSettings::reset_instance(); }
     ~TempStore() { gen::qt::GSettings::reset_instance(); }
-    TempStore(TempStore const&) = delete;
-    TempStore& operator=(TempStore const&) = delete;
 
     QString folder() const { return location.folder(); }
 

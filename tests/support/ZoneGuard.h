@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace test {
@@ -14,26 +15,21 @@ public:
     {
         if (char const* old = std::getenv("TZ")) {
             saved = old;
-            hadZone = true;
         }
-        setenv("TZ", zone, 1);
-        tzset();
+        set(zone);
     }
-    ~ZoneGuard()
-    {
-        if (hadZone) {
-            setenv("TZ", saved.c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
+    ~ZoneGuard() { set(saved ? saved->c_str() : nullptr); }
     ZoneGuard(ZoneGuard const&) = delete;
     ZoneGuard& operator=(ZoneGuard const&) = delete;
 
 private:
-    std::string saved;
-    bool hadZone = false;
+    static void set(char const* zone)
+    {
+        zone != nullptr ? setenv("TZ", zone, 1) : unsetenv("TZ");
+        tzset();
+    }
+
+    std::optional<std::string> saved;
 };
 
 }  // namespace test

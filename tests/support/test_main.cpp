@@ -1,8 +1,11 @@
 // Test entry: an application object exists for the whole run (queued
-// listeners, screens, images, widgets). Tests default to the offscreen
-// platform so they run without a display; GL tests are built with
-// SKYVALE_TEST_GL and keep the platform of the display they run on (Xvfb).
-#if defined(SKYVALE_TEST_WIDGETS) || defined(SKYVALE_TEST_GL)
+// listeners, screens, images, widgets), on the offscreen platform unless the
+// program is a GL test (SKYVALE_TEST_GL), which keeps its display's (Xvfb).
+// Window tests (SKYVALE_TEST_APP) run with the framework's own application.
+#if defined(SKYVALE_TEST_APP)
+#include <gen/qt/GApp.h>
+using TestApplication = gen::qt::GApp;
+#elif defined(SKYVALE_TEST_WIDGETS) || defined(SKYVALE_TEST_GL)
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -13,13 +16,9 @@ using TestApplication = QGuiApplication;
 #include <gtest/gtest.h>
 
 #ifdef SKYVALE_TEST_GL
-// Under LeakSanitizer: Mesa's llvmpipe keeps small allocations from its JIT
-// code until exit, with no symbol to suppress them by, so leak checking is
-// off for the GL test programs only. Ignored in builds without sanitizers.
-extern "C" char const* __lsan_default_options()
-{
-    return "detect_leaks=0";
-}
+// Mesa's llvmpipe keeps small allocations of its JIT code until exit, with no
+// symbol to suppress them by: no leak checking for the GL test programs.
+extern "C" char const* __lsan_default_options() { return "detect_leaks=0"; }
 #endif
 
 int main(int argc, char** argv)
@@ -31,5 +30,8 @@ int main(int argc, char** argv)
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     TestApplication app(argc, argv);
+#ifdef SKYVALE_TEST_APP
+    app.setQuitOnLastWindowClosed(false);  // tests close windows one by one
+#endif
     return RUN_ALL_TESTS();
 }

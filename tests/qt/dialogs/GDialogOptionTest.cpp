@@ -1,16 +1,11 @@
-#include <gen/qt/dialogs/GDialogOption.h>
-
 #include "qt/WindowDriver.h"
-
-#include "support/Fatal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-
-#include <algorithm>
 
 using GDialogOptionTest = test::WindowTest;
 
@@ -53,10 +48,4 @@ TEST_F(GDialogOptionTest, CancelChangesNothingAndOkWithTrace14AndNoTimeChangesTh
     win->close();
     test::expect_peer_restores(temp.folder(), {{{"logLevel", "4"}, {"logFont", "14"}, {"logViewFont", "14"},
                                                 {"logEnabled", "1"}, {"logVisible", "1"}, {"logControl", columns}}});
-}
-
-TEST(GDialogOptionDeathTest, ADialogWithoutOwnerEndsTheProgram)
-{
-    EXPECT_FATAL_EXIT(gen::qt::GDialogOption dialog(nullptr),
-                      "nullptr:parent == NULL\nsrc/gen/qt/dialogs/GDialogOption.cpp\nLINE:");
 }

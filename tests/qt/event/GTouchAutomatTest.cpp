@@ -38,11 +38,7 @@ constexpr QEvent::Type U = QEvent::TouchUpdate;
 TEST(GTouchAutomat, GesturesFireWhatTheFingersDid)
 {
     QPointF const p(100, 100);
-    struct Case {
-        char const* name;
-        std::vector<Step> steps;
-        char const* fired;
-    } const cases[] = {
+    struct Case { char const* name; std::vector<Step> steps; char const* fired; } const cases[] = {
         // One finger: the rounded distance moved, whatever the direction.
         {"pan", {{B, {finger(0, p)}}, {U, {finger(0, {103.4, 100})}}, {U, {finger(0, {100.4, 96})}}}, "pan:3 pan:5"},
         {"pan below half a pixel", {{B, {finger(0, p)}}, {U, {finger(0, {100.3, 100.2})}}}, ""},
@@ -54,21 +50,16 @@ TEST(GTouchAutomat, GesturesFireWhatTheFingersDid)
         // Fingers swapping places exactly: a half turn is +180, never -180.
         {"half turn", {{B, {finger(0, {500, 300}), finger(1, {300, 300})}}, {U, pair(200, 0)}}, "twist:180.00"},
         // Two fingers: each step against the previous update.
-        {"pinch and twist",
-         {{B, pair(100, 0)}, {U, pair(150, 10)}, {U, pair(75, 10)}},
+        {"pinch and twist", {{B, pair(100, 0)}, {U, pair(150, 10)}, {U, pair(75, 10)}},
          "zoom:1.5000 twist:10.00 zoom:0.5000"},
         {"fingers on one spot", {{B, {finger(0, {50, 50}), finger(1, {50, 50})}}, {U, pair(100, 0, {50, 50})}}, ""},
         {"third finger ignored", {{B, pair(200, 0) << finger(2, {0, 0})}, {U, pair(200, 0) << finger(2, {7, 7})}}, ""},
         // Every begin, cancel or end starts a new gesture from its next point.
-        {"begin, cancel and end reset",
-         {{B, {finger(0, p)}}, {B, {finger(0, {900, 0})}}, {QEvent::TouchCancel, {}}, {U, {finger(0, {500, 0})}},
-          {QEvent::TouchEnd, {}}, {U, {finger(0, p)}}},
-         ""},
+        {"begin, cancel and end reset", {{B, {finger(0, p)}}, {B, {finger(0, {900, 0})}}, {QEvent::TouchCancel, {}},
+          {U, {finger(0, {500, 0})}}, {QEvent::TouchEnd, {}}, {U, {finger(0, p)}}}, ""},
         {"finger count change", {{B, {finger(0, p)}}, {U, pair(300, 45)}, {U, {finger(0, {900, 900})}}}, ""},
-        {"other events ignored",
-         {{B, {finger(0, p)}}, {QEvent::MouseMove, {finger(0, {0, 0})}}, {QEvent::None, {}}, {U, {}},
-          {U, {finger(0, {100, 102})}}},
-         "pan:2"},
+        {"other events ignored", {{B, {finger(0, p)}}, {QEvent::MouseMove, {finger(0, {0, 0})}}, {QEvent::None, {}},
+          {U, {}}, {U, {finger(0, {100, 102})}}}, "pan:2"},
     };
     for (auto const& [name, steps, fired] : cases) {
         GTouchAutomat automat;

@@ -33,9 +33,8 @@ TEST(Image, FlipMirrorsTheGivenAxesAndGrayWeighsTheBytesInMemoryOrder)
     ASSERT_EQ(gray.format(), QImage::Format_Indexed8);
     EXPECT_EQ(gray.color(128), qRgb(128, 128, 128));
     // Memory order blue, green, red: weights 11, 16 and 5 of 32.
-    EXPECT_EQ(gray.pixelIndex(0, 0), 5 * 255 / 32);
-    EXPECT_EQ(gray.pixelIndex(1, 0), 16 * 255 / 32);
-    EXPECT_EQ(gray.pixelIndex(0, 1), 11 * 255 / 32);
+    EXPECT_EQ(QList({gray.pixelIndex(0, 0), gray.pixelIndex(1, 0), gray.pixelIndex(0, 1)}),
+              QList({5 * 255 / 32, 16 * 255 / 32, 11 * 255 / 32}));
 
     // Other formats are read as their 32-bit colours; an odd width checks
     // that the padded rows of the indexed image are addressed correctly.
