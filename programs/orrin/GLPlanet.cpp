@@ -5,6 +5,7 @@
 #include <gen/qt/GApp.h>
 #include <gen/qt/gl/colors.h>
 #include <gen/qt/gl/mesh_generators.h>
+#include <gen/qt/gl/texture.h>
 #include <gen/qt/themes.h>
 #include <gen/tools/os.h>
 #include <gen/tools/strings.h>
@@ -37,6 +38,8 @@ GLPlanet::GLPlanet()
 
 GLPlanet::~GLPlanet()
 {
+    // The base's destructor reaches only the base's part.
+    GLPlanet::release_gl();
     // The application outlives its views: a pinch after this view is gone
     // must not reach it.
     if (gen::qt::gApp != nullptr && !zoomEntry.empty()) {
@@ -104,6 +107,44 @@ void GLPlanet::ini_other()
         }
         update();
     };
+}
+
+void GLPlanet::release_gl()
+{
+    AbstractGLComponent::release_gl();  // leaves the context current when it had one
+    textureLoad.release(context() != nullptr && QOpenGLContext::currentContext() == context());
+}
+
+bool GLPlanet::load_texture_later(QString const& path, std::function<void(bool)> done)
+{
+    if (!isValid() || shader.programId == 0) {
+        gen::pp_error("Figure::load_texture <<<$>>> failed", path);
+        if (done) {
+            done(false);
+        }
+        return false;
+    }
+    textureLoad.load(
+        path, Qt::Horizontal,
+        [this, done](unsigned int id) {
+            gl::GLMesh& root = graph.get_root();
+            if (root) {
+                gl::texture::unload(shader, root.idTexture);
+                root.idTexture = id;
+            } else {
+                gl::texture::unload(shader, id);  // no sphere to carry it
+            }
+            update();
+            if (done) {
+                done(true);
+            }
+        },
+        [done]() {
+            if (done) {
+                done(false);
+            }
+        });
+    return true;
 }
 
 gen::math::ViewPort GLPlanet::get_viewport() const

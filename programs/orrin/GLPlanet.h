@@ -13,6 +13,7 @@
 #include <gen/qt/event/DeltaMouse.h>
 #include <gen/qt/event/TimeBarrier.h>
 #include <gen/qt/gl/AbstractGLComponent.h>
+#include <gen/qt/gl/BackgroundTexture.h>
 #include <gen/qt/gl/Camera.h>
 #include <gen/qt/gl/City.h>
 #include <gen/qt/gl/GTrackBall.h>
@@ -25,6 +26,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 
+#include <functional>
 #include <vector>
 
 class QMouseEvent;
@@ -43,6 +45,17 @@ public:
     void ini_gl() override;
     // Makes every new trackball rotation fire lisViewChanged and repaint.
     void ini_other();
+    // Also drops a texture load under way, deleting its half-filled texture.
+    void release_gl() override;
+
+    // Loads the sphere's texture from `path` off the GUI thread and swaps it
+    // in, in one frame, when it is complete; the sphere keeps its texture
+    // until then, and when the load fails. The last call wins: earlier
+    // unfinished loads are dropped without a word. `done` runs with the
+    // result unless the load was dropped. A view without its GL set-up
+    // fails at once: ERROR line, done(false), false.
+    bool load_texture_later(QString const& path, std::function<void(bool)> done = {});
+    bool is_loading_texture() const { return textureLoad.busy(); }
 
     // Restores the start camera, light position and planet orientation.
     // Requests no repaint.
@@ -82,6 +95,8 @@ public:
     std::vector<gen::qt::gl::glTools::City> cities;
     gen::qt::event::TimeBarrier timeBarrier;
     unsigned int counterPaint = 0;
+    // The sphere's texture on its way in (load_texture_later).
+    gen::qt::gl::texture::BackgroundTexture textureLoad{shader};
 
     // The start camera, shared by all views: every construction writes the
     // same value, reset_view_and_model reads it.

@@ -87,7 +87,20 @@ void Window::ini()
     auto* wrap = new gen::qt::gl::GWrapGL(glPlanet);
     expanding(wrap);
     panPlanet->add_widget(wrap);
-    glPlanet->sTexture = planets[sPlanet];
+    // The big map would hold up the start: the small one is shown at once
+    // and the big one follows when it is ready.
+    QString const shownFirst = sPlanet == QLatin1String("Earth/big") ? QStringLiteral("Earth/small") : sPlanet;
+    glPlanet->sTexture = planets[shownFirst];
+    if (shownFirst != sPlanet) {
+        glPlanet->lisIniGL += [this, path = planets[sPlanet]]() {
+            glPlanet->load_texture_later(path, [path](bool ok) {
+                if (!ok) {
+                    gen::pp_error("GLEarth::initializeGL, problems *** loading texture <<<$>>>", path);
+                    gen::pp_error("$", path);
+                }
+            });
+        };
+    }
     glPlanet->seeCoordinates = node.ensure<bool>(KEY_SEE_COORDINATES, true);
 
     panCities = new gen::qt::GPanel(gen::qt::LAYOUT_VERT);

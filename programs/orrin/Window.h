@@ -65,8 +65,11 @@ public:
     void show_all_cities(bool on);
     // Parented meshes (cities and the highlight) that are visible.
     int count_selected() const;
-    // What choosing a body in its menu does: loads its texture and, when that
-    // worked, makes it the window's body. False (with ERROR lines) otherwise.
+    // What choosing a body in its menu does: starts loading its texture in
+    // the background; when it is on the sphere the body becomes the window's
+    // (sPlanet and "planet"). A failure, now or later, logs two ERROR lines
+    // and leaves body, setting and texture as they were. False when the load
+    // could not even start (unknown body, view without GL).
     bool choose_planet(QString const& name);
 
     std::map<QString, QString> planets;  // body name to texture resource

@@ -70,15 +70,24 @@ bool Window::choose_planet(QString const& name)
 {
     auto const found = planets.find(name);
     QString const path = found != planets.end() ? found->second : QString();
-    if (path.isEmpty() || !glPlanet->graph.get_root().load_texture(glPlanet->shader, path, Qt::Horizontal)) {
+    auto const failed = [path]() {
         gen::pp_error("GLFigureWindow::on_menu_planets, problems loading texture");
         gen::pp_error("$", path);
+    };
+    if (path.isEmpty()) {
+        failed();
         return false;
     }
-    sPlanet = name;
-    node.set(KEY_PLANET, name);
-    glPlanet->update();
-    return true;
+    // The choice counts once its texture is on the sphere: the menu's check
+    // and the stored body move then, and stay on the old body when it fails.
+    return glPlanet->load_texture_later(path, [this, name, failed](bool ok) {
+        if (!ok) {
+            failed();
+            return;
+        }
+        sPlanet = name;
+        node.set(KEY_PLANET, name);
+    });
 }
 
 void Window::on_menu_rotation(gen::qt::GButton* button)

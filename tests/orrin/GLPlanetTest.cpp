@@ -190,6 +190,25 @@ TEST_F(PlanetViewTest, MissingTextureGivesAGreenSphereWithItsCities)
     EXPECT_TRUE(any_near(image, place("London", 1.08f), 3, is_city_colour));
 }
 
+TEST_F(PlanetViewTest, ATextureLoadedLaterKeepsTheOldOneUntilItIsInAndFacesTheRightWay)
+{
+    ASSERT_TRUE(open(QStringLiteral(":/wb/img/2k_mars.jpg")));
+    unsigned int const mars = view->graph.get_root().idTexture;
+    int result = -1;
+    ASSERT_TRUE(view->load_texture_later(QStringLiteral(":/wb/img/8k_earth.jpg"), [&](bool ok) { result = ok; }));
+    EXPECT_EQ(view->graph.get_root().idTexture, mars);  // nothing swapped before the event loop runs
+    EXPECT_TRUE(wait_for([&] { return result != -1; }));
+    EXPECT_EQ(result, 1);
+    EXPECT_NE(view->graph.get_root().idTexture, mars);
+    // West of longitude 0 at the equator lies the Atlantic, east of it
+    // Africa: a red Mars, or a map laid on mirrored, fails one of them.
+    QImage const image = frame();
+    QColor const ocean = at(image, view->project(sphere::latlon_to_vec(5.0f, -25.0f)));
+    QColor const land = at(image, view->project(sphere::latlon_to_vec(5.0f, 25.0f)));
+    EXPECT_GT(ocean.blue(), ocean.red() + 20) << ocean.name().toStdString();
+    EXPECT_GT(land.red(), land.blue()) << land.name().toStdString();
+}
+
 namespace {
 
 // Rotation angle in degrees of the pure rotation `r`.

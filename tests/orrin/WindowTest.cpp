@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QThreadPool>
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -45,6 +46,13 @@ protected:
         win->show();
         EXPECT_TRUE(wait_for([&] { return win->glPlanet->counterPaint > 0 && win->listCities->get_model()->rowCount() > 0; }));
         return win;
+    }
+
+    // Lets every texture worker finish and every answer arrive.
+    static void settle()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
     }
 
     // Closes the window as the user would (its node reaches the settings).
@@ -162,17 +170,16 @@ TEST_F(WindowTest, CitiesShowAtOnceAndTheirChoiceSurvivesARestart)
     EXPECT_TRUE(wait_for(yellowAtLondon, 3000));  // drawn with the next frame
     EXPECT_EQ(win->count_selected(), 1);
     EXPECT_EQ(win->get_node().get<QByteArray>("ba", {}).at(1), 1);
-    // The big Earth replaces the texture; a body that fails keeps it and the choice.
-    unsigned int const smallTexture = view->graph.get_root().idTexture;
     menu([&] { win->on_menu_planets(); }, "Earth/big");
-    EXPECT_NE(view->graph.get_root().idTexture, smallTexture);
-    win->planets["Broken"] = ":/wb/img/none.jpg";
-    EXPECT_FALSE(win->choose_planet("Broken"));
-    EXPECT_TRUE(log.contains("GLFigureWindow::on_menu_planets, problems loading texture"));
+    EXPECT_TRUE(wait_for([&] { return win->sPlanet == "Earth/big"; }));
     close(win);
 
-    win = open();
+    win = open();  // Earth/big stored: the small map at once, the big one when it is in
     EXPECT_EQ(win->sPlanet, "Earth/big");
+    EXPECT_EQ(win->glPlanet->sTexture, ":/wb/img/1k_earth.jpg");
+    EXPECT_TRUE(win->glPlanet->graph.get_root().has_texture());
+    EXPECT_TRUE(wait_for([&] { return !win->glPlanet->is_loading_texture(); }));
+    EXPECT_EQ(log.count("TEXTURE,':/wb/img/8k_earth.jpg'"), 2);
     EXPECT_EQ(row(*win, "London")->checkState(), Qt::Checked);
     EXPECT_TRUE(win->glPlanet->graph.get_mesh(2).is_visible());
 
@@ -263,4 +270,53 @@ TEST_F(WindowTest, APressStopsTheFlightAndAPinchZoomsAndShieldsTheViewFromItsMou
     EXPECT_TRUE(log.contains("GLEarth::mousePressEvent - time barrier"));
     close(win);
     EXPECT_EQ(gen::qt::gApp->lisZoom.size(), listeners);  // a pinch now reaches no dead view
+}
+
+TEST_F(WindowTest, BodiesLoadInTheBackgroundTheLastChoiceWinsAndAFailureKeepsEverything)
+{
+    auto win = open();
+    GLPlanet& view = *win->glPlanet;
+    auto const texture = [&] { return view.graph.get_root().idTexture; };
+    unsigned int const small = texture();
+    // Until Mars is in, the sphere, the body and the setting stay; the big
+    // Earth chosen before it never arrives.
+    EXPECT_TRUE(win->choose_planet("Earth/big") && win->choose_planet("Mars"));
+    EXPECT_TRUE(view.is_loading_texture());
+    EXPECT_EQ(texture(), small);
+    EXPECT_EQ(win->sPlanet, "Earth/small");
+    EXPECT_TRUE(wait_for([&] { return !view.is_loading_texture(); }));
+    settle();
+    EXPECT_FALSE(view.is_loading_texture());  // the big map's pyramid did not come back
+    EXPECT_EQ(win->sPlanet, "Mars");
+    EXPECT_EQ(win->get_node().get<QString>("planet", {}), "Mars");
+    EXPECT_NE(texture(), small);
+    EXPECT_FALSE(log.contains("TEXTURE,':/wb/img/8k_earth.jpg'"));
+
+    unsigned int const mars = texture();
+    win->planets["Broken"] = ":/wb/img/none.jpg";
+    log.clear();
+    EXPECT_TRUE(win->choose_planet("Broken"));
+    EXPECT_TRUE(wait_for([&] { return !view.is_loading_texture(); }));
+    // The loader's line and the window's two.
+    EXPECT_EQ(std::ranges::count_if(log.lines(), [](auto const& l) { return l.level == gen::log::LEVEL_ERROR; }), 3);
+    EXPECT_TRUE(log.contains("GLFigureWindow::on_menu_planets, problems loading texture"));
+    EXPECT_EQ(texture(), mars);
+    EXPECT_EQ(win->sPlanet, "Mars");
+    EXPECT_EQ(win->get_node().get<QString>("planet", {}), "Mars");
+    EXPECT_FALSE(win->choose_planet("Vulcan"));  // no such body: refused at once
+}
+
+TEST_F(WindowTest, ClosingAWindowWhileItsTextureLoadsLeavesNothingBehind)
+{
+    for (bool uploading : {false, true}) {
+        SCOPED_TRACE(uploading ? "uploading" : "decoding");
+        auto win = open();
+        EXPECT_TRUE(win->choose_planet("Earth/big"));
+        if (uploading) {
+            EXPECT_TRUE(wait_for([&] { return win->glPlanet->textureLoad.uploading(); }));
+        }
+        close(win);
+    }
+    settle();
+    EXPECT_FALSE(log.contains("TEXTURE,':/wb/img/8k_earth.jpg'"));
 }
