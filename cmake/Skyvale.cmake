@@ -7,7 +7,8 @@ if(SKYVALE_FUZZ)
   endif()
   # Coverage for the fuzzer in all of our code; the fuzz targets add the
   # fuzzer's main themselves.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

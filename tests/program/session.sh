@@ -21,3 +21,59 @@ ended() {
     wait "$pid"; code=$?
     [ "$code" -eq 0 ] || fail "exit code $code"
 }
+
+# ---- settings files (damaged, unwritable, shared) --------------------------
+conf="$XDG_CONFIG_HOME/skyvale.org/skyvale.conf"
+# Runs the calling script again under an Xvfb display of its own, so that its
+# focus and keys never meet another test's windows: such scripts may run in
+# parallel with the rest of the suite. Call as: own_display "$0" "$@".
+own_display() {
+    [ -n "${SKYVALE_OWN_DISPLAY:-}" ] && return 0
+    rm -rf "$home"
+    # Searching from a number of its own keeps scripts started together apart.
+    SKYVALE_OWN_DISPLAY=1 exec xvfb-run -a -n $((100 + $$ % 400)) -s "-screen 0 1024x768x24" bash "$@"
+}
+# Answers the welcome question No when it is showing.
+no_welcome() {
+    local w
+    w=$(xdotool search --onlyvisible --name '^Welcome$' 2>/dev/null | head -n 1)
+    [ -z "$w" ] || xdotool windowfocus --sync "$w" key Escape
+}
+# Peak resident memory of the running program, kB.
+peak_kb() { awk '/^VmHWM/ { print $2 }' "/proc/$pid/status"; }
+# Ctrl+W on the main window $main (the last window: the program ends), then
+# the exit code must be 0. A welcome question mapped late blocks the keys:
+# it is answered and the keys sent again.
+close_main() {
+    for _ in 1 2 3; do
+        no_welcome
+        xdotool windowfocus --sync "$main" key ctrl+w 2>/dev/null
+        for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break 2; sleep 0.1; done
+    done
+    ended
+}
+# The stored value of $1 ("Window/CWinPlanets_0", "GApplication/app") as the
+# node's bytes, written to stdout.
+node_bytes() {
+    awk -v g="[${1%%/*}]" -v k="${1#*/}=" '/^\[/ { in_g = ($0 == g) }
+        in_g && index($0, k) == 1 { v = substr($0, length(k) + 1); gsub(/"/, "", v); print v }' "$conf" |
+        base64 -d 2>/dev/null
+}
+# Sound: stamped with the program's version, and both nodes are node texts.
+sound() {
+    grep -qx "version=20028" "$conf" || return 1
+    [ "$(node_bytes GApplication/app | head -c 4)" = GNOD ] || return 1
+    [ "$(node_bytes Window/CWinPlanets_0 | head -c 4)" = GNOD ]
+}
+
+# ---- a display of the script's own (the stress scripts) ---------------------
+# Starts an Xvfb that picks a free display number itself (no race between
+# scripts started together), points DISPLAY at it and ends it at exit.
+private_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$home/display" 2> /dev/null &
+    local xvfb=$!
+    disown "$xvfb"
+    trap "kill -9 $xvfb 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '\(.*\)' EXIT$/\1/")" EXIT
+    for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(cat "$home/display")"
+}

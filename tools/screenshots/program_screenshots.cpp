@@ -88,6 +88,8 @@ int main(int argc, char** argv)
     win->set_theme(0);
     win->panCities->set_visible(false);
     ok &= win->choose_planet(QStringLiteral("Earth/big"));
+    // The big map arrives in the background.
+    ok &= QTest::qWaitFor([&win]() { return !win->glPlanet->is_loading_texture(); }, 20000);
     win->glPlanet->cam.set_fov_zoom(12);
     win->glPlanet->graph.get_root().set_rotation(50.0f, glm::vec3(1, 0, 0));
     win->glPlanet->graph.transform();

@@ -39,6 +39,11 @@ GLogView::GLogView(QWidget* parent) : QPlainTextEdit(parent)
     themes::follow_theme(this, [this](unsigned int th) { adapt_to_settings(th); });
 }
 
+GLogView::~GLogView()
+{
+    gen::pp("GLogView::~GLogView");
+}
+
 QColor GLogView::text_color(unsigned int th, int level)
 {
     int const lv = clamp_level(level);

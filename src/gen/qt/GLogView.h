@@ -20,6 +20,8 @@ public:
     // Starts in the application's current theme and follows every theme the
     // application applies later.
     explicit GLogView(QWidget* parent = nullptr);
+    // Logs its going (debug level), so that a panel outliving its window shows.
+    ~GLogView() override;
 
     // Appends one line (reusing the document's first block while it is still
     // empty) and follows the end of the log.

@@ -16,6 +16,7 @@
 #include <gen/tools/rnd.h>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGestureEvent>
@@ -27,6 +28,10 @@
 #include <QUrl>
 
 #include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace gen::qt {
 
@@ -46,7 +51,20 @@ GMainWindow::GMainWindow(QWidget* parent, Qt::WindowFlags flags)
     setObjectName(gen::rnd::next_QString(8, true));
 }
 
-GMainWindow::~GMainWindow() = default;
+GMainWindow::~GMainWindow()
+{
+    // Lets a long session show that closed windows really go.
+    gen::pp("GMainWindow::~GMainWindow, @$", objectName());
+#ifdef __GLIBC__
+    // A closed window frees its GL and widget memory in many small blocks
+    // across the driver's thread arenas; glibc keeps such pages unless asked,
+    // so a session that opens and closes windows would only ever grow. Asked
+    // once the window's children are gone too.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QMetaObject::invokeMethod(app, []() { malloc_trim(0); }, Qt::QueuedConnection);
+    }
+#endif
+}
 
 void GMainWindow::setup()
 {

@@ -91,8 +91,14 @@ bool GSettings::set_node(QString const& key, GNode const& node)
 
 GNode GSettings::get_node(QString const& key) const
 {
-    QString const text = value(key).toString();
+    QVariant const stored = value(key);
+    QString const text = stored.toString();
     if (text.isEmpty()) {
+        if (stored.isValid() && stored.metaType() != QMetaType::fromType<QString>()) {
+            // A value of another kind (a number or rectangle written over the
+            // key): the caller starts from an empty node, and the log says why.
+            gen::pp_warn("GSettings::get_node, '$' holds no node text, refused", key);
+        }
         return GNode{};
     }
     return GNode::from_base_64_string(text);
