@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <cstdio>
+#include <string>
 
 namespace gen::qt::themes {
 
@@ -185,13 +186,16 @@ gen::Listener<unsigned int>& theme_listener()
 
 void follow_theme(QObject* owner, std::function<void(unsigned int)> fn)
 {
-    // The listener cannot drop single entries, so a destroyed owner leaves an
-    // entry that does nothing.
-    theme_listener() += [guard = QPointer<QObject>(owner), fn = std::move(fn)](unsigned int const& th) {
-        if (guard) {
-            fn(th);
-        }
-    };
+    std::string const key =
+        theme_listener() += [guard = QPointer<QObject>(owner), fn = std::move(fn)](unsigned int const& th) {
+            // Also guarded: an owner destroyed while the theme is being applied.
+            if (guard) {
+                fn(th);
+            }
+        };
+    // A destroyed owner takes its entry along, so a long session that opens
+    // and closes windows does not collect them.
+    QObject::connect(owner, &QObject::destroyed, [key]() { theme_listener().remove(key); });
 }
 
 QString make_theme_path(QString const& path, QString const& theme_name)
