@@ -8,6 +8,7 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QPaintEvent>
 #include <QPointer>
 
 #include <algorithm>
@@ -107,4 +108,19 @@ TEST_F(GLWindowTest, DestroyedContextReleasesMeshesTexturesAndProgram)
         EXPECT_EQ(alive(), (std::array<bool, 3>{false, false, false}));
         probe.doneCurrent();
     }
+}
+
+TEST_F(GLWindowTest, PaintQueuedBeforeItsNativeWindowWentIsDroppedAndTheViewShowsAgain)
+{
+    // Closing a top-level window destroys the native windows under it; an
+    // expose queued just before still arrives, as a paint, and with no
+    // context current Qt's paint path crashed.
+    SceneWindow& w = start();
+    w.destroy();
+    w.doneCurrent();
+    QPaintEvent paint(QRect(QPoint(), w.size()));
+    QCoreApplication::sendEvent(&w, &paint);
+    w.show();
+    ASSERT_TRUE(test::wait_for([&w] { return w.isExposed(); }));
+    EXPECT_TRUE(test::same_colour(w.render_frame().pixelColor(10, 10), w.clearColor));
 }

@@ -6,6 +6,7 @@
 #include <gen/tools/os.h>
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFont>
 #include <QOpenGLContext>
 #include <QPainter>
@@ -161,6 +162,21 @@ void AbstractGLComponent::initializeGL()
 void AbstractGLComponent::resizeGL(int w, int h)
 {
     glViewport(0, 0, w, h);
+}
+
+bool AbstractGLComponent::event(QEvent* event)
+{
+    // Closing a top-level window destroys the native windows under it at
+    // once, yet an expose queued before (a resize just then) still arrives,
+    // and Qt turns it into a paint. Its makeCurrent fails without a native
+    // window, and the paint then draws with whatever context is current:
+    // another view's, or none, which crashes.
+    QEvent::Type const type = event->type();
+    bool const paints = type == QEvent::Expose || type == QEvent::Paint || type == QEvent::UpdateRequest;
+    if (paints && handle() == nullptr) {
+        return true;
+    }
+    return QOpenGLWindow::event(event);
 }
 
 void AbstractGLComponent::paintOverGL()

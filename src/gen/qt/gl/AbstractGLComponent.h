@@ -67,6 +67,8 @@ protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintOverGL() override;
+    // Drops paints that reach a window whose native window is gone.
+    bool event(QEvent* event) override;
 
 private:
     QMetaObject::Connection contextGone;
