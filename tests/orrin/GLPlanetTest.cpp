@@ -193,20 +193,26 @@ TEST_F(PlanetViewTest, MissingTextureGivesAGreenSphereWithItsCities)
 TEST_F(PlanetViewTest, ATextureLoadedLaterKeepsTheOldOneUntilItIsInAndFacesTheRightWay)
 {
     ASSERT_TRUE(open(QStringLiteral(":/wb/img/2k_mars.jpg")));
-    unsigned int const mars = view->graph.get_root().idTexture;
-    int result = -1;
-    ASSERT_TRUE(view->load_texture_later(QStringLiteral(":/wb/img/8k_earth.jpg"), [&](bool ok) { result = ok; }));
-    EXPECT_EQ(view->graph.get_root().idTexture, mars);  // nothing swapped before the event loop runs
-    EXPECT_TRUE(wait_for([&] { return result != -1; }));
-    EXPECT_EQ(result, 1);
-    EXPECT_NE(view->graph.get_root().idTexture, mars);
-    // West of longitude 0 at the equator lies the Atlantic, east of it
-    // Africa: a red Mars, or a map laid on mirrored, fails one of them.
-    QImage const image = frame();
-    QColor const ocean = at(image, view->project(sphere::latlon_to_vec(5.0f, -25.0f)));
-    QColor const land = at(image, view->project(sphere::latlon_to_vec(5.0f, 25.0f)));
-    EXPECT_GT(ocean.blue(), ocean.red() + 20) << ocean.name().toStdString();
-    EXPECT_GT(land.red(), land.blue()) << land.name().toStdString();
+    // On a worker's shared context, and by the GUI thread where there is none.
+    for (bool const threaded : {view->textureLoad.threaded, false}) {
+        SCOPED_TRACE(threaded ? "worker context" : "GUI thread");
+        view->textureLoad.threaded = threaded;
+        unsigned int const before = view->graph.get_root().idTexture;
+        int result = -1;
+        ASSERT_TRUE(view->load_texture_later(QStringLiteral(":/wb/img/8k_earth.jpg"), [&](bool ok) { result = ok; }));
+        EXPECT_EQ(view->graph.get_root().idTexture, before);  // nothing swapped before the event loop runs
+        EXPECT_TRUE(wait_for([&] { return result != -1; }));
+        EXPECT_EQ(result, 1);
+        EXPECT_NE(view->graph.get_root().idTexture, before);
+        // West of longitude 0 at the equator lies the Atlantic, east of it
+        // Africa: a red Mars, an empty texture, or a map laid on mirrored,
+        // fails one of them.
+        QImage const image = frame();
+        QColor const ocean = at(image, view->project(sphere::latlon_to_vec(5.0f, -25.0f)));
+        QColor const land = at(image, view->project(sphere::latlon_to_vec(5.0f, 25.0f)));
+        EXPECT_GT(ocean.blue(), ocean.red() + 20) << ocean.name().toStdString();
+        EXPECT_GT(land.red(), land.blue()) << land.name().toStdString();
+    }
 }
 
 namespace {
