@@ -69,9 +69,11 @@ void Window::ini()
     bool const showCities = node.ensure<bool>(KEY_CITIES_PANEL, false);
     baCities = node.ensure<QByteArray>(KEY_CITIES, QByteArray(CITY_BYTES, 0));
     if (baCities.size() != CITY_BYTES) {
-        // Every id up to 1000 needs its byte; what was stored is kept.
+        // Every id up to 1000 needs its byte; what was stored is kept, and
+        // the mended value replaces the damaged one, so it warns only once.
         gen::pp_warn("Window::ini, 'ba' holds $ bytes, not $: resized", baCities.size(), CITY_BYTES);
         baCities.resize(CITY_BYTES, 0);
+        store_cities();
     }
 
     gen::qt::GMainPanel* panMainPanel = create_main_panel(gen::qt::LAYOUT_VERT);
