@@ -19,6 +19,7 @@
 // Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/benchmarks/app/bench_app
 
 #include "GLPlanet.h"
+#include "../orrin/TimedPlanet.h"
 #include "Window.h"
 
 #include "support/TempSettings.h"
@@ -171,18 +172,6 @@ public:
     QProcess process;
     QByteArray out;
     QElapsedTimer clock;
-};
-
-// Exposes the paint steps so a frame can be timed without the swap.
-class TimedPlanet : public GLPlanet {
-public:
-    void draw_frame()
-    {
-        makeCurrent();
-        paintGL();
-        paintOverGL();
-        glFinish();
-    }
 };
 
 double frame_ms()

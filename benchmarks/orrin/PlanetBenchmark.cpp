@@ -8,6 +8,7 @@
 // Run: xvfb-run -a build/benchmarks/orrin/bench_planet --__log_level 2
 
 #include "GLPlanet.h"
+#include "TimedPlanet.h"
 
 #include <gen/math/sphere.h>
 #include <gen/store/configure.h>
@@ -23,18 +24,6 @@
 #include <vector>
 
 namespace {
-
-// Exposes the paint steps so a frame can be timed without the swap.
-class TimedPlanet : public GLPlanet {
-public:
-    void draw_frame()
-    {
-        makeCurrent();
-        paintGL();
-        paintOverGL();
-        glFinish();
-    }
-};
 
 std::unique_ptr<TimedPlanet> shown_planet(QString const& texture)
 {

@@ -15,6 +15,23 @@
 
 namespace gen::qt::gl::texture {
 
+namespace {
+
+// Wrapping, filters and the level range of the bound texture, through either
+// function table (the view's or the worker context's).
+template <class Functions>
+void set_parameters(Functions& gl, std::size_t levels)
+{
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
+    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(levels - 1));
+}
+
+}  // namespace
+
 // A thread with a context in the view's share group, current on an offscreen
 // surface. The surface is the GUI thread's to make and destroy; the context
 // is the worker's to use and delete.
@@ -151,12 +168,7 @@ void BackgroundTexture::arrived(Pyramid& levels)
     }
     gl.glActiveTexture(GL_TEXTURE0);
     gl.glBindTexture(GL_TEXTURE_2D, name);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
-    gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(pyramid.levels.size() - 1));
+    set_parameters(gl, pyramid.levels.size());
     gl.glBindTexture(GL_TEXTURE_2D, 0);
     longestStepMs = std::max(longestStepMs, stepTime.elapsed());
     pump.start();
@@ -204,12 +216,7 @@ bool BackgroundTexture::send(QOpenGLContext* view)
         gl.glGenTextures(1, &id);
         if (id != 0) {
             gl.glBindTexture(GL_TEXTURE_2D, id);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
-            gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(levels->size() - 1));
+            set_parameters(gl, levels->size());
             // Whole levels: no frame waits here. Each decoded level goes
             // once the driver has its copy.
             for (std::size_t i = 0; i < levels->size() && w->wanted == load; ++i) {
