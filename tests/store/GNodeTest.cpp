@@ -62,6 +62,7 @@ TEST(GNode, EveryStoredKindRoundTripsHasAReadableFormAndEqualsSeesStoredFormsDig
     tree.set_flag("B", true);
     tree.set_pod("light", test::samples().light);
     tree["kid"].set("b", 2);
+    EXPECT_TRUE(tree.find_node("kid") == &tree["kid"] && tree.find_node("none") == nullptr);
     tree.show(0);
     EXPECT_EQ(log.texts(), (std::vector<std::string>{
                                "{B={bool, value:\"true\"},a={int, value:\"1\"},light={GType:(SamplePod 9107, last:0.75)}}",
