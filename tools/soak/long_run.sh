@@ -41,7 +41,14 @@ while [ $(($(date +%s) - t0)) -lt $((minutes * 60)) ]; do
 done
 first=$(printf '%s\n' "${samples[@]}" | awk '$1 >= 60 { print $2; exit }')
 last=$(printf '%s\n' "${samples[@]}" | tail -n 1 | cut -d' ' -f2)
-echo "start ${samples[0]#* } kB, at 1 min $first kB, end $last kB, growth after the first minute $((last - first)) kB"
+echo "start ${samples[0]#* } kB, at 1 min $first kB, end $last kB"
+# The resident size swings by the size of whichever map is on the sphere, so
+# growth compares the lowest and the highest sample of the second minute
+# with those of the last one.
+printf '%s\n' "${samples[@]}" | awk -v end=$((minutes * 60 - 60)) '
+    $1 >= 60 && $1 < 120 { lo1 = (lo1 == "" || $2 < lo1) ? $2 : lo1; hi1 = ($2 > hi1) ? $2 : hi1 }
+    $1 >= end { lo2 = (lo2 == "" || $2 < lo2) ? $2 : lo2; hi2 = ($2 > hi2) ? $2 : hi2 }
+    END { printf "growth after the first minute: lowest %+d kB, highest %+d kB\n", lo2 - lo1, hi2 - hi1 }'
 grep -c "TEXTURE" "$home/log" | sed 's/^/bodies loaded: /'
 grep -q "\[ERR\]" "$home/log" && grep "\[ERR\]" "$home/log" | sort | uniq -c | head
 exit 0
