@@ -72,8 +72,7 @@ void GLPlanet::ini_gl()
     gl::GLMesh& root = graph.ensure_root();
     gl::mesh::create_sphere(root, 1.0f, 60, 60, gl::col::green);
     if (!root.load_texture(shader, sTexture, Qt::Horizontal)) {
-        gen::pp_error("GLEarth::initializeGL, problems *** loading texture <<<$>>>", sTexture);
-        gen::pp_error("$", sTexture);
+        report_start_texture_failed(sTexture);
     }
     root.create_buffer_bind(shader);
     root.set_rotation(0.0, 0.0);
@@ -107,6 +106,12 @@ void GLPlanet::ini_other()
         }
         update();
     };
+}
+
+void GLPlanet::report_start_texture_failed(QString const& path)
+{
+    gen::pp_error("GLEarth::initializeGL, problems *** loading texture <<<$>>>", path);
+    gen::pp_error("$", path);
 }
 
 void GLPlanet::release_gl()

@@ -55,6 +55,9 @@ public:
     // result unless the load was dropped. A view without its GL set-up
     // fails at once: ERROR line, done(false), false.
     bool load_texture_later(QString const& path, std::function<void(bool)> done = {});
+    // The two ERROR lines of a start texture (stored with the window) that
+    // could not be loaded.
+    static void report_start_texture_failed(QString const& path);
     bool is_loading_texture() const { return textureLoad.busy(); }
 
     // Restores the start camera, light position and planet orientation.

@@ -97,8 +97,7 @@ void Window::ini()
         glPlanet->lisIniGL += [this, path = planets[sPlanet]]() {
             glPlanet->load_texture_later(path, [path](bool ok) {
                 if (!ok) {
-                    gen::pp_error("GLEarth::initializeGL, problems *** loading texture <<<$>>>", path);
-                    gen::pp_error("$", path);
+                    GLPlanet::report_start_texture_failed(path);
                 }
             });
         };
