@@ -8,7 +8,7 @@
 set -u
 exe="$1"
 source "$(dirname "$0")/session.sh"
-own_display "$0" "$@"
+private_display
 
 start
 welcome=$(window Welcome) && [ -n "$welcome" ] || fail "no welcome question at the first start"

@@ -1,10 +1,13 @@
 # Shared by the end-to-end scripts: sourced, never run. Gives the script a
 # private home (settings, runtime folder) removed at exit, and helpers that
 # wait for the real program's windows, log lines and exit.
-# Expects: $exe set by the caller. Sets: $home, and $pid after start.
+# Expects: $exe set by the caller. Sets: $home, $pid after start and
+# $xvfb_pid after private_display; a script that sets its own exit trap ends
+# those itself.
 home=$(mktemp -d)
 pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
+xvfb_pid=""
+trap 'kill $pid $xvfb_pid 2>/dev/null; rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/rt"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 fail() { echo "FAILED: $*"; echo "--- log:"; tail -n 30 "$home/log"; exit 1; }
@@ -24,15 +27,6 @@ ended() {
 
 # ---- settings files (damaged, unwritable, shared) --------------------------
 conf="$XDG_CONFIG_HOME/skyvale.org/skyvale.conf"
-# Runs the calling script again under an Xvfb display of its own, so that its
-# focus and keys never meet another test's windows: such scripts may run in
-# parallel with the rest of the suite. Call as: own_display "$0" "$@".
-own_display() {
-    [ -n "${SKYVALE_OWN_DISPLAY:-}" ] && return 0
-    rm -rf "$home"
-    # Searching from a number of its own keeps scripts started together apart.
-    SKYVALE_OWN_DISPLAY=1 exec xvfb-run -a -n $((100 + $$ % 400)) -s "-screen 0 1024x768x24" bash "$@"
-}
 # Answers the welcome question No when it is showing.
 no_welcome() {
     local w
@@ -66,14 +60,15 @@ sound() {
     [ "$(node_bytes Window/CWinPlanets_0 | head -c 4)" = GNOD ]
 }
 
-# ---- a display of the script's own (the stress scripts) ---------------------
+# ---- a display of the script's own -----------------------------------------
 # Starts an Xvfb that picks a free display number itself (no race between
-# scripts started together), points DISPLAY at it and ends it at exit.
+# scripts started together), points DISPLAY at it and ends it at exit, so
+# that the script's focus and keys never meet another test's windows and it
+# may run beside the rest of the suite.
 private_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$home/display" 2> /dev/null &
-    local xvfb=$!
-    disown "$xvfb"
-    trap "kill -9 $xvfb 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '\(.*\)' EXIT$/\1/")" EXIT
+    xvfb_pid=$!
+    disown "$xvfb_pid"
     for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.05; done
     export DISPLAY=":$(cat "$home/display")"
 }

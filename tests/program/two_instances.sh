@@ -9,8 +9,8 @@
 set -u
 exe="$1"
 source "$(dirname "$0")/session.sh"
-own_display "$0" "$@"
-trap 'kill ${pid_A:-} ${pid_B:-} 2>/dev/null; rm -rf "$home"' EXIT
+private_display
+trap 'kill ${pid_A:-} ${pid_B:-} $xvfb_pid 2>/dev/null; rm -rf "$home"' EXIT
 
 # Starts instance $1 with its log in $home/log.$1; sets pid_$1.
 start_as() { "$exe" > "$home/log.$1" 2>&1 & eval "pid_$1=$!"; }

@@ -10,7 +10,7 @@
 set -u
 exe="$1"
 source "$(dirname "$0")/session.sh"
-own_display "$0" "$@"
+private_display
 
 # One run: start with "$@" as the program's command, show Ctrl+A working,
 # quit, and count the writes tried against their ERROR lines.
